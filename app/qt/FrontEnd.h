@@ -1,0 +1,50 @@
+#pragma once
+
+#include "PictureCache.h"
+
+#include <QElapsedTimer>
+#include <QFont>
+#include <QHash>
+#include <QObject>
+#include <QTimer>
+
+namespace tarovin {
+
+class Form;
+class FormWindow;
+class Navigator;
+class Scheduler;
+
+// Puts the screens on the desktop: a window per shown screen, one precise Qt
+// timer that drives the scheduler, and a redraw of what changed after every
+// event.
+class FrontEnd final : public QObject {
+public:
+    FrontEnd(Scheduler& scheduler, Navigator& navigator, const QElapsedTimer& clock);
+    ~FrontEnd() override;
+
+    // After anything that may have changed a screen: redraw what changed and
+    // re-arm the timer for the next due tick.
+    void afterEvent();
+    void rearm();
+
+    PictureCache& pictures() { return pictures_; }
+    Navigator& navigator() { return navigator_; }
+    const QFont& gameFont() const { return gameFont_; }
+
+private:
+    void showForm(Form& form);
+    void dropForm(Form& form);
+    void tick();
+
+    Scheduler& scheduler_;
+    Navigator& navigator_;
+    const QElapsedTimer& clock_;
+    PictureCache pictures_;
+    QFont gameFont_;
+    QTimer timer_;
+    bool firing_ = false;
+    QHash<Form*, FormWindow*> windows_;
+};
+
+} // namespace tarovin

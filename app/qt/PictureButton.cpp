@@ -1,0 +1,63 @@
+#include "PictureButton.h"
+
+#include "PictureCache.h"
+
+#include <QPainter>
+
+namespace tarovin {
+
+PictureButton::PictureButton(PictureCache& pictures, QWidget* parent) : QAbstractButton(parent), pictures_(pictures)
+{
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void PictureButton::setPicture(const Picture& picture)
+{
+    if (picture == picture_)
+        return;
+    picture_ = picture;
+    update();
+}
+
+void PictureButton::enterEvent(QEnterEvent*)
+{
+    hovered_ = true;
+    update();
+}
+
+void PictureButton::leaveEvent(QEvent*)
+{
+    hovered_ = false;
+    update();
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRectF area = rect();
+    // A pressed button sinks a little, a hovered one lifts a little.
+    if (isDown())
+        area.adjust(1, 1, -1, -1);
+    const QPixmap pm = pictures_.pixmap(picture_, area.size().toSize(), devicePixelRatioF());
+    if (!pm.isNull()) {
+        p.drawPixmap(area.topLeft(), pm);
+    } else {
+        p.setPen(QPen(QColor(0x4A, 0x2C, 0x17), 2));
+        p.setBrush(QColor(0xFF, 0xF4, 0xD6));
+        p.drawRoundedRect(area.adjusted(1, 1, -1, -1), 6, 6);
+    }
+    if (hovered_ && !isDown()) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 40));
+        p.drawRoundedRect(area, 8, 8);
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(0x40, 0xA9, 0xFF), 2, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(area.adjusted(1, 1, -1, -1), 6, 6);
+    }
+}
+
+} // namespace tarovin

@@ -1,0 +1,61 @@
+#include "PictureCache.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTransform>
+
+namespace tarovin {
+
+namespace {
+QString pathOf(const QString& name)
+{
+    return QStringLiteral(":/pictures/") + name + QStringLiteral(".svg");
+}
+} // namespace
+
+PictureCache::PictureCache() = default;
+PictureCache::~PictureCache() = default;
+
+bool PictureCache::exists(const QString& name)
+{
+    return QFile::exists(pathOf(name));
+}
+
+QSvgRenderer* PictureCache::renderer(const QString& name)
+{
+    auto it = renderers_.find(name);
+    if (it == renderers_.end()) {
+        auto r = std::make_shared<QSvgRenderer>(pathOf(name));
+        it = renderers_.insert(name, r->isValid() ? r : nullptr);
+    }
+    return it->get();
+}
+
+QPixmap PictureCache::pixmap(const Picture& picture, QSize logicalSize, qreal dpr)
+{
+    if (picture.isNull() || logicalSize.isEmpty())
+        return {};
+    const QSize device = (QSizeF(logicalSize) * dpr).toSize();
+    const QString key = QStringLiteral("%1|%2x%3|%4").arg(picture.name).arg(device.width()).arg(device.height()).arg(picture.mirrored);
+    if (auto it = pixmaps_.constFind(key); it != pixmaps_.constEnd())
+        return *it;
+    QSvgRenderer* svg = renderer(picture.name);
+    if (!svg)
+        return {};
+    QPixmap pm(device);
+    pm.fill(Qt::transparent);
+    {
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (picture.mirrored)
+            p.setTransform(QTransform(-1, 0, 0, 1, device.width(), 0));
+        svg->render(&p, QRectF(QPointF(0, 0), QSizeF(device)));
+    }
+    pm.setDevicePixelRatio(dpr);
+    pixmaps_.insert(key, pm);
+    return pm;
+}
+
+} // namespace tarovin

@@ -1,0 +1,80 @@
+#include "FrontEnd.h"
+#include "PictureCache.h"
+#include "QtAudio.h"
+#include "QtDialogs.h"
+#include "QtWeb.h"
+#include "app/Screens.h"
+#include "app/toolkit/Navigator.h"
+#include "app/toolkit/Scheduler.h"
+#include "app/toolkit/Services.h"
+#include "app/toolkit/SystemPlatform.h"
+#include "services/FrameCounter.h"
+#include "services/SoundPlayer.h"
+#include "state/SettingsStore.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+using namespace tarovin;
+
+namespace {
+
+// Qt's own words (OK, Cancel, Yes, No, the file dialog) in Traditional Chinese.
+void installChineseTranslations(QApplication& app)
+{
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* name : {"qtbase_zh_TW", "qt_zh_TW"}) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QString::fromLatin1(name), dir))
+            QApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+}
+
+QIcon appIcon(PictureCache& pictures)
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(pictures.pixmap({QStringLiteral("app_icon"), false}, QSize(size, size), 1.0));
+    return icon;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("TAROVIN"));
+    QApplication::setApplicationName(QStringLiteral("TAROVIN"));
+    QApplication::setDesktopFileName(QStringLiteral("tw.wuduo.Tarovin"));
+    installChineseTranslations(app);
+
+    QElapsedTimer monotonic;
+    monotonic.start();
+    Scheduler scheduler([&monotonic] { return monotonic.elapsed(); });
+    SettingsStore store(SettingsStore::defaultPath());
+    QtDialogs dialogs;
+    QtAudio audio;
+    SoundPlayer sound(audio, dialogs);
+    SystemClock clock;
+    SystemTicks ticks;
+    SystemRandom random;
+    FrameCounter frames(ticks);
+    QtWeb web;
+    Navigator navigator;
+    Services services{store, sound, dialogs, scheduler, navigator, clock, ticks, random, frames, web};
+
+    FrontEnd frontEnd(scheduler, navigator, monotonic);
+    QApplication::setWindowIcon(appIcon(frontEnd.pictures()));
+    QApplication::setFont(frontEnd.gameFont());
+    Screens screens(services);
+
+    navigator.load(QStringLiteral("Start"));
+    navigator.show(QStringLiteral("Start"));
+    frontEnd.afterEvent();
+    return navigator.ended() ? 0 : app.exec();
+}

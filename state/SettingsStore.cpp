@@ -1,0 +1,127 @@
+#include "SettingsStore.h"
+
+#include "Numbers.h"
+
+#include <QStringList>
+
+namespace tarovin {
+
+SettingsStore::SettingsStore(const QString& path)
+    : settings_(std::make_unique<QSettings>(path, QSettings::IniFormat))
+{
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::defaultPath()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("TAROVIN"), QStringLiteral("TAROVIN"))
+        .fileName();
+}
+
+QString SettingsStore::path() const
+{
+    return settings_->fileName();
+}
+
+QString SettingsStore::nameProblem(const QString& name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("名稱是空的");
+    for (const QChar c : name) {
+        if (c == u'/' || c == u'\\' || c == u'=')
+            return QStringLiteral("名稱「%1」含有不能使用的字元「%2」").arg(name, c);
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("名稱含有控制字元");
+    }
+    return {};
+}
+
+QString SettingsStore::readText(const QString& section, const QString& key, bool* found) const
+{
+    *found = false;
+    if (!nameProblem(section).isEmpty() || !nameProblem(key).isEmpty())
+        return {};
+    // Another copy of the game may have written meanwhile; sync picks that up.
+    settings_->sync();
+    const QString address = section + u'/' + key;
+    if (!settings_->contains(address))
+        return {};
+    *found = true;
+    const QVariant v = settings_->value(address);
+    // A hand-edited value with commas comes back as a list; keep its text.
+    if (v.typeId() == QMetaType::QStringList)
+        return v.toStringList().join(QStringLiteral(", "));
+    return v.toString();
+}
+
+qint32 SettingsStore::GetInt(const QString& section, const QString& key, qint32 def) const
+{
+    bool found = false;
+    const QString text = readText(section, key, &found);
+    if (!found)
+        return def;
+    const std::optional<qint64> n = parseDecimal(text);
+    return n ? toInt32(*n) : def;
+}
+
+WriteResult SettingsStore::syncAndCheck()
+{
+    settings_->sync();
+    if (settings_->status() == QSettings::AccessError)
+        return {false, QStringLiteral("無法寫入設定檔 %1").arg(settings_->fileName())};
+    if (settings_->status() == QSettings::FormatError)
+        return {false, QStringLiteral("設定檔 %1 的格式有誤").arg(settings_->fileName())};
+    return {};
+}
+
+WriteResult SettingsStore::SaveInt(const QString& section, const QString& key, qint32 value)
+{
+    return SaveAll({Entry{section, key, value}});
+}
+
+WriteResult SettingsStore::SaveAll(const QList<Entry>& entries)
+{
+    for (const Entry& e : entries) {
+        QString problem = nameProblem(e.section);
+        if (problem.isEmpty())
+            problem = nameProblem(e.key);
+        if (!problem.isEmpty())
+            return {false, problem};
+    }
+    for (const Entry& e : entries)
+        settings_->setValue(e.section + u'/' + e.key, QString::number(e.value));
+    return syncAndCheck();
+}
+
+void SettingsStore::EnsureInt(const QString& section, const QString& key, qint32 value)
+{
+    if (GetInt(section, key, 404) == 404)
+        SaveInt(section, key, value);
+}
+
+WriteResult SettingsStore::DeleteApp()
+{
+    settings_->clear();
+    return syncAndCheck();
+}
+
+std::optional<SettingsStore::Rows> SettingsStore::GetAll(const QString& section) const
+{
+    if (!nameProblem(section).isEmpty())
+        return std::nullopt;
+    settings_->sync();
+    settings_->beginGroup(section);
+    const QStringList keys = settings_->childKeys();
+    settings_->endGroup();
+    if (keys.isEmpty())
+        return std::nullopt;
+    Rows rows;
+    for (const QString& key : keys) {
+        bool found = false;
+        rows.append({key, readText(section, key, &found)});
+    }
+    return rows;
+}
+
+} // namespace tarovin

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QSettings>
+#include <QString>
+#include <QtGlobal>
+
+#include <memory>
+#include <optional>
+
+namespace tarovin {
+
+// The outcome of a write: ok, or a reason in words the player can read.
+struct WriteResult {
+    bool ok = true;
+    QString error;
+    explicit operator bool() const { return ok; }
+};
+
+// All that the game remembers, as integers under (section, key), kept in the
+// per-user INI file of the application "TAROVIN". Nothing is cached: every read
+// and write goes to the file, and every write is synced at once.
+class SettingsStore {
+public:
+    using Rows = QList<QPair<QString, QString>>;
+
+    // The INI file at path; defaultPath() is the player's own store.
+    explicit SettingsStore(const QString& path);
+    ~SettingsStore();
+    static QString defaultPath();
+    QString path() const;
+
+    // The stored value, or def for a missing key or text that is not a
+    // number. Fractions round half to even; numbers beyond 32 bits are clamped.
+    qint32 GetInt(const QString& section, const QString& key, qint32 def) const;
+    WriteResult SaveInt(const QString& section, const QString& key, qint32 value);
+    // Writes value only when the key is missing, not numeric, or holds 404.
+    void EnsureInt(const QString& section, const QString& key, qint32 value);
+    // Removes every section and key of the application.
+    WriteResult DeleteApp();
+    // The keys of one section with their texts; nothing for a section that
+    // does not exist or has no keys.
+    std::optional<Rows> GetAll(const QString& section) const;
+
+    struct Entry {
+        QString section;
+        QString key;
+        qint32 value;
+    };
+    // Writes many keys in one go and syncs once: all of them or, when a name
+    // is refused, none.
+    WriteResult SaveAll(const QList<Entry>& entries);
+
+    // Why a section or key name cannot be stored, or the empty text when it
+    // can. Empty names and names with '/', '\', '=' or control characters are
+    // refused: QSettings would read a '/' as a nested group and let a key
+    // escape its section.
+    static QString nameProblem(const QString& name);
+
+private:
+    QString readText(const QString& section, const QString& key, bool* found) const;
+    WriteResult syncAndCheck();
+
+    std::unique_ptr<QSettings> settings_;
+};
+
+} // namespace tarovin
