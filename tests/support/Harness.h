@@ -139,10 +139,10 @@ public:
     Harness();
     ~Harness();
 
-    template <typename Screen>
-    Screen& add()
+    template <typename Screen, typename... Args>
+    Screen& add(Args&&... args)
     {
-        auto screen = std::make_unique<Screen>(services);
+        auto screen = std::make_unique<Screen>(services, std::forward<Args>(args)...);
         Screen& ref = *screen;
         navigator.add(ref);
         screens_.push_back(std::move(screen));
