@@ -11,8 +11,10 @@
 #include "services/FrameCounter.h"
 #include "services/SoundPlayer.h"
 #include "state/SettingsStore.h"
+#include "state/StoreFile.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -56,6 +58,10 @@ int main(int argc, char** argv)
     QElapsedTimer monotonic;
     monotonic.start();
     Scheduler scheduler([&monotonic] { return monotonic.elapsed(); });
+    // Before the first write: keep the last good store one step back, and a
+    // damaged one aside where no write of the game can reach it.
+    const QString damagedCopy = safeguardStoreFile(
+        SettingsStore::defaultPath(), QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
     SettingsStore store(SettingsStore::defaultPath());
     QtDialogs dialogs;
     QtAudio audio;
@@ -76,5 +82,11 @@ int main(int argc, char** argv)
     navigator.load(QStringLiteral("Start"));
     navigator.show(QStringLiteral("Start"));
     frontEnd.afterEvent();
+    if (!damagedCopy.isEmpty())
+        dialogs.messageBox(QStringLiteral("遊戲進度檔損壞了，有些資料無法完整讀取。\r\n"
+                                          "原本的檔案已另存一份在：\r\n%1\r\n"
+                                          "遊戲會用還讀得到的資料繼續。")
+                               .arg(damagedCopy),
+                           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("咕嚕果"));
     return navigator.ended() ? 0 : app.exec();
 }
