@@ -93,7 +93,8 @@ private slots:
         QDir().mkpath(QFileInfo(h.store.path()).path());
         QFile f(h.store.path());
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray("[SETT\0\0\xff\xfe garbage\n=\n[ITEMS\nTOTEM=2", 40));
+        static const char damaged[] = "[SETT\0\0\xff\xfe garbage\n=\n[ITEMS\nTOTEM=2";
+        f.write(damaged, sizeof damaged - 1);
         f.close();
         h.start("Start");
         QCOMPARE(h.currentName(), QString("Start"));
