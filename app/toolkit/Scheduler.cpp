@@ -96,18 +96,19 @@ void Scheduler::fireDue()
     std::sort(due.begin(), due.end(), [](const auto& a, const auto& b) {
         return a.first->due_ != b.first->due_ ? a.first->due_ < b.first->due_ : a.second < b.second;
     });
-    for (auto [t, sequence] : due) {
+    for (const auto& [timer, sequence] : due) {
+        Timer* t = timer;
+        const quint64 seq = sequence;
         // An earlier handler may have destroyed or stopped this timer.
-        auto it = std::find_if(timers_.begin(), timers_.end(),
-                               [&](Timer* x) { return x == t && x->sequence_ == sequence; });
-        if (it == timers_.end() || !t->running() || t->due_ > at)
+        const auto attached = [&] {
+            return std::any_of(timers_.begin(), timers_.end(), [&](Timer* x) { return x == t && x->sequence_ == seq; });
+        };
+        if (!attached() || !t->running() || t->due_ > at)
             continue;
         const quint64 generation = t->generation_;
         if (t->onTick)
             t->onTick();
-        it = std::find_if(timers_.begin(), timers_.end(),
-                          [&](Timer* x) { return x == t && x->sequence_ == sequence; });
-        if (it != timers_.end() && t->generation_ == generation) {
+        if (attached() && t->generation_ == generation) {
             t->due_ += t->interval_;
             if (t->due_ <= at)
                 t->due_ = at + t->interval_;
