@@ -1,6 +1,7 @@
 #include "FormWindow.h"
 
 #include "FrontEnd.h"
+#include "Measurements.h"
 #include "PictureButton.h"
 #include "app/toolkit/Form.h"
 #include "app/toolkit/Navigator.h"
@@ -262,6 +263,7 @@ void FormWindow::paintEvent(QPaintEvent* event)
     p.setRenderHint(QPainter::Antialiasing);
     PictureCache& pictures = frontEnd_.pictures();
     const qreal dpr = devicePixelRatioF();
+    Measurements::framePainted();
     const QRectF whole = toPixels({0, 0, form_->widthTwips(), form_->heightTwips()});
     const QPixmap bg = pictures.pixmap(background_, whole.size().toSize(), dpr);
     if (bg.isNull())

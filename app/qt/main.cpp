@@ -1,4 +1,5 @@
 #include "FrontEnd.h"
+#include "Measurements.h"
 #include "PictureCache.h"
 #include "QtAudio.h"
 #include "QtDialogs.h"
@@ -78,6 +79,9 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(appIcon(frontEnd.pictures()));
     QApplication::setFont(frontEnd.gameFont());
     Screens screens(services);
+    std::unique_ptr<Measurements> measurements;
+    if (Measurements::enabled())
+        measurements = std::make_unique<Measurements>(navigator);
 
     navigator.load(QStringLiteral("Start"));
     navigator.show(QStringLiteral("Start"));

@@ -76,6 +76,7 @@ void Scheduler::advance(qint64 ms)
     while (Timer* t = earliestDue(target)) {
         virtualNow_ = t->due_;
         const quint64 generation = t->generation_;
+        ++t->fires_;
         // The handler may destroy the timer (a screen that unloads itself),
         // so nothing of it is touched afterwards unless it is still attached.
         if (t->onTick)
@@ -106,6 +107,7 @@ void Scheduler::fireDue()
         if (!attached() || !t->running() || t->due_ > at)
             continue;
         const quint64 generation = t->generation_;
+        ++t->fires_;
         if (t->onTick)
             t->onTick();
         if (attached() && t->generation_ == generation) {

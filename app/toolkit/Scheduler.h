@@ -72,6 +72,8 @@ public:
     void setInterval(int ms);
     // True while the timer will fire: enabled with an interval above 0.
     bool running() const { return enabled_ && interval_ > 0; }
+    // How often it has fired, for measurements.
+    quint64 fires() const { return fires_; }
 
     std::function<void()> onTick;
 
@@ -85,6 +87,7 @@ private:
     qint64 due_ = 0;
     quint64 sequence_ = 0;
     quint64 generation_ = 0; // bumped at every restart, so a tick can tell whether its handler restarted it
+    quint64 fires_ = 0;
 };
 
 } // namespace tarovin
