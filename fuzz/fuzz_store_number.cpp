@@ -33,10 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString text = QString::fromUtf8(bytes);
     const std::optional<qint64> n = tarovin::parseDecimal(text);
 
-    // Plain integers in range must read as exactly themselves.
+    // Plain integers in range must read as exactly themselves. (Qt's own
+    // conversion stops at a NUL, so such texts have no oracle here.)
     bool ok = false;
     const qint64 plain = text.trimmed().toLongLong(&ok);
-    if (ok && !text.trimmed().startsWith(u'+') && (!n || *n != plain))
+    if (ok && !text.contains(QChar(0)) && !text.trimmed().startsWith(u'+') && (!n || *n != plain))
         std::abort();
 
     const QString path = scratchPath();

@@ -19,10 +19,13 @@ for target in fuzz_store_number fuzz_savefile; do
     work=build-fuzz/corpus/${target#fuzz_}
     mkdir -p "$work"
     echo "== $target for ${seconds}s"
+    set +e
     QT_QPA_PLATFORM=offscreen build-fuzz/fuzz/$target -max_total_time="$seconds" -max_len=65536 \
-        -artifact_prefix=build-fuzz/crashes/$target- -print_final_stats=1 "$work" "$seeds" 2>&1 |
-        grep -E "stat::number_of_executed_units|stat::peak_rss|ERROR|SUMMARY|Done" || true
-    [[ ${PIPESTATUS[0]} -eq 0 ]] || status=1
+        -artifact_prefix=build-fuzz/crashes/$target- -print_final_stats=1 "$work" "$seeds" >"build-fuzz/$target.log" 2>&1
+    rc=$?
+    set -e
+    grep -E "stat::number_of_executed_units|stat::peak_rss|ERROR|SUMMARY|Done" "build-fuzz/$target.log" || true
+    [[ $rc -eq 0 ]] || status=1
 done
 ls build-fuzz/crashes
 exit $status
