@@ -56,6 +56,10 @@ ScriptedDialogs::Answer ScriptedDialogs::take(const Shown& box)
     shown.push_back(box);
     if (whileOpen)
         whileOpen(box);
+    if (script_.empty() && autoAnswer) {
+        const auto [result, text] = autoAnswer(box);
+        return {box.kind, result, text};
+    }
     if (script_.empty()) {
         fail(QStringLiteral("unexpected %1: \"%2\" titled \"%3\"").arg(kindName(box.kind), box.text, box.title));
         return {box.kind, box.buttons == MsgButtons::YesNo ? int(MsgNo) : box.buttons == MsgButtons::OkCancel ? int(MsgCancel) : int(MsgOk), {}};
@@ -100,8 +104,10 @@ void FakeWeb::answer(const QString& body)
     done(body);
 }
 
-Harness::Harness()
-    : store(dir.filePath(QStringLiteral("TAROVIN/TAROVIN.ini"))),
+Harness::Harness() : Harness(QString()) {}
+
+Harness::Harness(const QString& storePath)
+    : store(storePath.isEmpty() ? dir.filePath(QStringLiteral("TAROVIN/TAROVIN.ini")) : storePath),
       services{store, sound, dialogs, scheduler, navigator, clock, ticks, random, frames, web}
 {
     navigator.setFallback([this](const QString& name) { return std::make_unique<EmptyScreen>(services, name); });

@@ -100,6 +100,9 @@ public:
     QString openFileName(const QString& title, const QStringList& filters) override;
 
     std::vector<Shown> shown;
+    // Answers boxes that the script does not cover, instead of failing (for
+    // tests that play at random). Returns the result and the text.
+    std::function<std::pair<int, QString>(const Shown&)> autoAnswer;
     // Called just before a box returns, while the handler waits on it; a test
     // can advance virtual time here to see timers fire under an open box.
     std::function<void(const Shown&)> whileOpen;
@@ -137,6 +140,8 @@ public:
 class Harness {
 public:
     Harness();
+    // A program on an existing store file, as when the game starts again.
+    explicit Harness(const QString& storePath);
     ~Harness();
 
     template <typename Screen, typename... Args>
