@@ -169,6 +169,10 @@ void Start::Newver_Click()
 
 void Start::versionFetched(const QString& text)
 {
+    // An answer that comes after the player has left the menu is dropped: a
+    // box over a running game would cost the game, as its timers go on.
+    if (!isLoaded())
+        return;
     const QString newer = newerVersionIn(text, QStringLiteral(TAROVIN_VERSION));
     if (newer.isEmpty())
         return;

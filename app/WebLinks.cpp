@@ -25,16 +25,23 @@ QString errorReportMailto()
 
 QString newerVersionIn(const QString& fetched, const QString& running)
 {
-    static const QRegularExpression version(QStringLiteral("\\d+(?:\\.\\d+)+"));
-    const QVersionNumber current = QVersionNumber::fromString(running);
-    QVersionNumber best;
-    auto it = version.globalMatch(fetched);
-    while (it.hasNext()) {
-        const QVersionNumber v = QVersionNumber::fromString(it.next().captured());
-        if (v > current && v > best)
-            best = v;
-    }
-    return best.isNull() ? QString() : best.toString();
+    // Only the first line counts, and only when it is a version and nothing
+    // else: a page that merely mentions "HTML 4.01" must not look like a
+    // release. Short parts keep every number far from overflowing.
+    static const QRegularExpression versionLine(QStringLiteral("^[vV]?(\\d{1,5}(?:\\.\\d{1,5}){1,3})$"));
+    QString text = fetched;
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n]"));
+    const QString firstLine = text.trimmed().section(lineBreak, 0, 0).trimmed();
+    const QRegularExpressionMatch match = versionLine.match(firstLine);
+    if (!match.hasMatch())
+        return {};
+    const QString named = match.captured(1);
+    // 1.0.5.0 is the running 1.0.5, not a newer one.
+    const QVersionNumber latest = QVersionNumber::fromString(named).normalized();
+    const QVersionNumber current = QVersionNumber::fromString(running).normalized();
+    return latest > current ? named : QString();
 }
 
 } // namespace tarovin
