@@ -18,6 +18,9 @@ QMap<QString, QString> readKeys(const QString& path, bool* whole)
 {
     QFile f(path);
     QMap<QString, QString> keys;
+    *whole = true;
+    if (!f.exists())
+        return keys; // killed before its first write: nothing written is whole
     *whole = f.open(QIODevice::ReadOnly);
     if (!*whole)
         return keys;
