@@ -6,6 +6,8 @@
 #include "state/Keys.h"
 #include "state/SettingsStore.h"
 
+#include <algorithm>
+
 namespace tarovin {
 
 const std::array<Achievement, 10>& achievementCatalogue()
@@ -42,7 +44,10 @@ const Achievement& achievement(AchievementId id)
 
 void addAchievementNotice(Form& screen)
 {
-    Control& notice = screen.addLabel(QStringLiteral("avdatxt"), {11400, 1080, 3015, 1215}, QStringLiteral("獲得成就:錯誤"));
+    // At its usual place the notice would stick out of the narrower screens;
+    // there it moves left just enough to be read whole.
+    const int left = std::min(11400, screen.widthTwips() - 3015);
+    Control& notice = screen.addLabel(QStringLiteral("avdatxt"), {left, 1080, 3015, 1215}, QStringLiteral("獲得成就:錯誤"));
     notice.visible = false;
     notice.backColor = QStringLiteral("#00FFCC");
     notice.fontSize = 21.75;

@@ -12,6 +12,15 @@ QWidget* owner()
 {
     return QApplication::activeWindow();
 }
+
+// "*.*" means every file on the game's home platform; on Linux many names
+// have no dot, so the pattern becomes "*".
+QStringList qtFilters(QStringList filters)
+{
+    for (QString& f : filters)
+        f.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+    return filters;
+}
 } // namespace
 
 int QtDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
@@ -64,7 +73,7 @@ QString QtDialogs::saveFileName(const QString& title, const QStringList& filters
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(filters);
+    dialog.setNameFilters(qtFilters(filters));
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -77,7 +86,7 @@ QString QtDialogs::openFileName(const QString& title, const QStringList& filters
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(filters);
+    dialog.setNameFilters(qtFilters(filters));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
