@@ -196,6 +196,8 @@ void Gamepage::Form_Load()
         sv.sound.PreloadResSound(QString::fromLatin1(sound));
 
     doubleOn = false;
+    // A game left during the slow lion must not start the next one slow.
+    slowOn = false;
     showBestScore();
     timer(QStringLiteral("Timerrt")).setInterval(50);
 
