@@ -41,14 +41,7 @@ void Start::design()
 
     addAchievementNotice(*this);
 
-    struct ButtonSpec {
-        const char* name;
-        Rect rect;
-        const char* picture;
-        const char* tooltip;
-        void (Start::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonSpec<Start> buttons[] = {
         {"Play", {4920, 2520, 4455, 1095}, "btn_play", "開始遊戲按鈕", &Start::Play_Click},
         {"Setstbtn", {4920, 3960, 4455, 1095}, "btn_settings", "設定", &Start::Setstbtn_Click},
         {"Close", {4920, 5400, 4455, 1095}, "btn_exit", "退出遊戲按鈕", &Start::Close_Click},
@@ -63,10 +56,7 @@ void Start::design()
         {"Newver", {3120, 7680, 735, 735}, "btn_update", "檢查更新", &Start::Newver_Click},
         {"ErrComdlg", {11880, 7680, 735, 735}, "btn_error", "有錯誤:找不到 COMDLG32.OCX", &Start::ErrComdlg_Click},
     };
-    for (const ButtonSpec& b : buttons) {
-        Control& c = addButton(QString::fromUtf8(b.name), b.rect, QString::fromUtf8(b.picture), QString::fromUtf8(b.tooltip));
-        c.onClick = [this, h = b.handler] { (this->*h)(); };
-    }
+    addButtons(*this, buttons);
     control(QStringLiteral("ErrComdlg")).visible = false;
 }
 

@@ -108,14 +108,7 @@ void Gamepage::design()
 
     // ---- buttons; each waiting picture lies beneath its power-up button, so
     // it is seen only while that button is hidden (later buttons lie in front)
-    struct ButtonSpec {
-        const char* name;
-        Rect rect;
-        const char* picture;
-        const char* tooltip;
-        void (Gamepage::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonSpec<Gamepage> buttons[] = {
         {"Command1", {120, 120, 855, 855}, "btn_home", "回首頁", &Gamepage::Command1_Click},
         {"x2wait", {5520, 960, 825, 825}, "btn_double_wait", "雙倍獅幣", nullptr},
         {"notntwait", {6840, 960, 825, 825}, "btn_notnt_wait", "移除炸藥獅", nullptr},
@@ -125,11 +118,7 @@ void Gamepage::design()
         {"Divtimes", {8160, 960, 825, 825}, "btn_slow", "慢速獅子", &Gamepage::Divtimes_Click},
         {"Overok", {5160, 5640, 3735, 1095}, "btn_ok", "我知道了", &Gamepage::Overok_Click},
     };
-    for (const ButtonSpec& b : buttons) {
-        Control& c = addButton(QString::fromUtf8(b.name), b.rect, QString::fromUtf8(b.picture), QString::fromUtf8(b.tooltip));
-        if (b.handler)
-            c.onClick = [this, h = b.handler] { (this->*h)(); };
-    }
+    addButtons(*this, buttons);
     control(QStringLiteral("Overok")).visible = false;
 
     // ---- timers, in the order of creation that breaks ties between equal due times

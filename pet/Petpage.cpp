@@ -107,24 +107,14 @@ void Petpage::design()
 
     addAchievementNotice(*this);
 
-    struct ButtonSpec {
-        const char* name;
-        Rect rect;
-        const char* picture;
-        const char* tooltip;
-        void (Petpage::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonSpec<Petpage> buttons[] = {
         {"use", {6000, 5040, 1867, 767}, "btn_use", "使用獅子禮物盒", &Petpage::use_Click},
         {"Food", {240, 7680, 735, 735}, "btn_food", "餵食", &Petpage::Food_Click},
         {"Play", {1200, 7680, 735, 735}, "btn_play_pet", "玩樂", &Petpage::Play_Click},
         {"clear", {2160, 7680, 735, 735}, "btn_clean", "清理", &Petpage::clear_Click},
         {"Close", {13080, 240, 735, 735}, "btn_close", "關閉", &Petpage::Close_Click},
     };
-    for (const ButtonSpec& b : buttons) {
-        Control& c = addButton(QString::fromUtf8(b.name), b.rect, QString::fromUtf8(b.picture), QString::fromUtf8(b.tooltip));
-        c.onClick = [this, h = b.handler] { (this->*h)(); };
-    }
+    addButtons(*this, buttons);
     control(QStringLiteral("use")).visible = false;
     control(QStringLiteral("Close")).backColor = QStringLiteral("#FF8080");
 

@@ -72,23 +72,13 @@ void Settings::design()
     off.tooltip = QStringLiteral("音效：關");
     off.visible = false;
 
-    struct ButtonSpec {
-        const char* name;
-        Rect rect;
-        const char* picture;
-        const char* tooltip;
-        void (Settings::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonSpec<Settings> buttons[] = {
         {"download", {6120, 3480, 735, 735}, "btn_export", "下載存檔", &Settings::download_Click},
         {"in", {7080, 3480, 735, 735}, "btn_import", "載入存檔", &Settings::in_Click},
         {"Delcookie", {5760, 7320, 2415, 855}, "btn_wipe", "清空所有資料", &Settings::Delcookie_Click},
         {"Close", {13080, 240, 735, 735}, "btn_close", "關閉", &Settings::Close_Click},
     };
-    for (const ButtonSpec& b : buttons) {
-        Control& c = addButton(QString::fromUtf8(b.name), b.rect, QString::fromUtf8(b.picture), QString::fromUtf8(b.tooltip));
-        c.onClick = [this, h = b.handler] { (this->*h)(); };
-    }
+    addButtons(*this, buttons);
     control(QStringLiteral("Close")).backColor = QStringLiteral("#FF8080");
 }
 

@@ -74,24 +74,14 @@ void Shop::design()
     list.fontSize = 15.75;
     list.onClick = [this] { ListPoc_Click(); };
 
-    struct ButtonSpec {
-        const char* name;
-        Rect rect;
-        const char* picture;
-        const char* tooltip;
-        void (Shop::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonSpec<Shop> buttons[] = {
         {"Pocadd", {8280, 6240, 495, 495}, "btn_plus", "增加數量", &Shop::Pocadd_Click},
         {"Pocdel", {11400, 6240, 495, 495}, "btn_minus", "減少數量", &Shop::Pocdel_Click},
         {"Pocbuy", {9120, 6960, 2055, 975}, "btn_buy", "確認購買(無法退貨)", &Shop::Pocbuy_Click},
         {"CoinToCoin", {5280, 600, 735, 735}, "btn_exchange", "貨幣兌換", &Shop::CoinToCoin_Click},
         {"Cmdexit", {13080, 240, 735, 735}, "btn_close", "關閉", &Shop::Cmdexit_Click},
     };
-    for (const ButtonSpec& b : buttons) {
-        Control& c = addButton(QString::fromUtf8(b.name), b.rect, QString::fromUtf8(b.picture), QString::fromUtf8(b.tooltip));
-        c.onClick = [this, h = b.handler] { (this->*h)(); };
-    }
+    addButtons(*this, buttons);
 }
 
 void Shop::Form_Load()

@@ -15,6 +15,17 @@ namespace tarovin {
 
 struct Services;
 
+// One button of a screen's design table: its place, picture and tooltip, and
+// the screen's handler for its click (none for a button that only shows).
+template <typename Screen>
+struct ButtonSpec {
+    const char* name;
+    Rect rect;
+    const char* picture;
+    const char* tooltip;
+    void (Screen::*handler)();
+};
+
 // A screen: a window with a title, a fixed client area in twips, a background
 // picture and its controls. The object lives for the whole run; its window and
 // controls come and go with every load and unload, while its own variables keep
@@ -73,6 +84,17 @@ public:
     Control& addListBox(const QString& name, Rect r, const QStringList& items);
     Control& addTextBox(const QString& name, Rect r, const QString& text);
     Timer& addTimer(const QString& name, bool enabled, int interval, std::function<void()> onTick);
+    // Adds a table of buttons, each wired to its handler on screen.
+    template <typename Screen, size_t N>
+    void addButtons(Screen& screen, const ButtonSpec<Screen> (&buttons)[N])
+    {
+        for (const ButtonSpec<Screen>& b : buttons) {
+            Control& c = addButton(QString::fromUtf8(b.name), b.rect, QString::fromUtf8(b.picture),
+                                   QString::fromUtf8(b.tooltip));
+            if (b.handler)
+                c.onClick = [&screen, h = b.handler] { (screen.*h)(); };
+        }
+    }
     // Reorders the images and labels, front to back as a screen lists them.
     void stackFrontToBack(const QStringList& names);
 
