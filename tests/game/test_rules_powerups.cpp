@@ -131,9 +131,9 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("items");
-        for (const char* button : {"Twoscore", "Notnt", "Divtimes"})
+        for (const QString button : {"Twoscore", "Notnt", "Divtimes"})
             for (int items : {0, 1, 2})
-                QTest::addRow("%s, %d items", button, items) << QString(button) << items;
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2 items").arg(button).arg(items))) << button << items;
     }
 
     void eachPowerUpWithItsItems()
