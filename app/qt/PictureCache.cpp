@@ -37,22 +37,26 @@ QPixmap PictureCache::pixmap(const Picture& picture, QSize logicalSize, qreal dp
     if (picture.isNull() || logicalSize.isEmpty())
         return {};
     const QSize device = (QSizeF(logicalSize) * dpr).toSize();
-    const QString key = QStringLiteral("%1|%2x%3|%4").arg(picture.name).arg(device.width()).arg(device.height()).arg(picture.mirrored);
+    const Key key{picture.name, device, picture.mirrored};
     if (auto it = pixmaps_.constFind(key); it != pixmaps_.constEnd())
         return *it;
     QSvgRenderer* svg = renderer(picture.name);
     if (!svg)
         return {};
-    QPixmap pm(device);
-    pm.fill(Qt::transparent);
+    QImage image(device, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     {
-        QPainter p(&pm);
+        QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         if (picture.mirrored)
             p.setTransform(QTransform(-1, 0, 0, 1, device.width(), 0));
         svg->render(&p, QRectF(QPointF(0, 0), QSizeF(device)));
     }
+    // Going through an image lets Qt notice pictures without a transparent
+    // pixel (the backgrounds) and keep them opaque, so drawing them is a copy
+    // instead of a blend in every paint.
+    QPixmap pm = QPixmap::fromImage(std::move(image));
     pm.setDevicePixelRatio(dpr);
     pixmaps_.insert(key, pm);
     return pm;

@@ -26,10 +26,22 @@ public:
     static bool exists(const QString& name);
 
 private:
+    // One rendering: which picture, at how many device pixels, which way round.
+    struct Key {
+        QString name;
+        QSize size;
+        bool mirrored;
+        friend bool operator==(const Key&, const Key&) = default;
+        friend size_t qHash(const Key& k, size_t seed = 0)
+        {
+            return qHashMulti(seed, k.name, k.size.width(), k.size.height(), k.mirrored);
+        }
+    };
+
     QSvgRenderer* renderer(const QString& name);
 
     QHash<QString, std::shared_ptr<QSvgRenderer>> renderers_;
-    QHash<QString, QPixmap> pixmaps_;
+    QHash<Key, QPixmap> pixmaps_;
 };
 
 } // namespace tarovin
