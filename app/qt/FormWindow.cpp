@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QToolTip>
 
+#include <cmath>
+
 namespace tarovin {
 
 namespace {
@@ -238,8 +240,10 @@ void FormWindow::layout()
     const double sx = width() * twipsPerPixel / form_->widthTwips();
     const double sy = height() * twipsPerPixel / form_->heightTwips();
     scale_ = std::min(sx, sy);
-    origin_ = QPointF((width() - form_->widthTwips() * scale_ / twipsPerPixel) / 2,
-                      (height() - form_->heightTwips() * scale_ / twipsPerPixel) / 2);
+    // Whole pixels, so the background lands on the pixel grid and is copied,
+    // not resampled.
+    origin_ = QPointF(std::floor((width() - form_->widthTwips() * scale_ / twipsPerPixel) / 2),
+                      std::floor((height() - form_->heightTwips() * scale_ / twipsPerPixel) / 2));
 }
 
 void FormWindow::resizeEvent(QResizeEvent*)
@@ -256,30 +260,46 @@ void FormWindow::resizeEvent(QResizeEvent*)
 void FormWindow::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    p.fillRect(event->rect(), QColor(0x4A, 0x2C, 0x17));
-    if (!form_)
+    if (!form_) {
+        p.fillRect(event->rect(), QColor(0x4A, 0x2C, 0x17));
         return;
-    p.setClipRect(event->rect());
+    }
     p.setRenderHint(QPainter::Antialiasing);
-    PictureCache& pictures = frontEnd_.pictures();
-    const qreal dpr = devicePixelRatioF();
     Measurements::framePainted();
     const QRectF whole = toPixels({0, 0, form_->widthTwips(), form_->heightTwips()});
-    const QPixmap bg = pictures.pixmap(background_, whole.size().toSize(), dpr);
-    if (bg.isNull())
-        p.fillRect(whole, QColor(0xFF, 0xF4, 0xD6));
-    else
-        p.drawPixmap(whole.topLeft(), bg);
+    const QPixmap background = frontEnd_.pictures().pixmap(background_, whole.size().toSize(), devicePixelRatioF());
+    // One rectangle of the changed region at a time: inside a plain
+    // rectangular clip the background is a straight copy, where a clip of
+    // several pieces would send every pixel through the slow general path.
+    for (const QRect& area : event->region()) {
+        p.setClipRect(area);
+        paintArea(p, area, whole, background);
+    }
+}
 
+void FormWindow::paintArea(QPainter& p, const QRect& area, const QRectF& whole, const QPixmap& background)
+{
+    if (!whole.contains(area))
+        p.fillRect(area, QColor(0x4A, 0x2C, 0x17));
+    const QRectF target = whole.intersected(area);
+    if (background.isNull()) {
+        p.fillRect(target, QColor(0xFF, 0xF4, 0xD6));
+    } else {
+        const qreal dpr = background.devicePixelRatio();
+        p.drawPixmap(target, background,
+                     QRectF((target.topLeft() - whole.topLeft()) * dpr, target.size() * dpr));
+    }
+
+    PictureCache& pictures = frontEnd_.pictures();
     for (const auto& owned : form_->controls()) {
         const Control& c = *owned;
         if (c.isWidget() || !c.visible)
             continue;
         const QRectF r = toPixels(c.rect());
-        if (!r.intersects(event->rect()))
+        if (!r.intersects(area))
             continue;
         if (c.kind == ControlKind::Image) {
-            const QPixmap pm = pictures.pixmap(c.picture, r.size().toSize(), dpr);
+            const QPixmap pm = pictures.pixmap(c.picture, r.size().toSize(), devicePixelRatioF());
             if (!pm.isNull())
                 p.drawPixmap(r.topLeft(), pm);
             if (c.border) {

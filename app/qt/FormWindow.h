@@ -8,6 +8,8 @@
 
 #include <vector>
 
+class QPainter;
+
 namespace tarovin {
 
 class Form;
@@ -61,6 +63,7 @@ private:
     QRectF toPixels(const Rect& r) const;
     QPoint toTwips(const QPointF& p) const;
     void layout();
+    void paintArea(QPainter& p, const QRect& area, const QRectF& whole, const QPixmap& background);
     void createWidgets();
     void syncWidget(Control& control, QWidget* widget);
     void press(QMouseEvent* event);

@@ -7,6 +7,10 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tarovin {
 
@@ -25,11 +29,24 @@ QFont chooseGameFont()
     return chinese.isEmpty() ? QApplication::font() : QFont(chinese.constFirst());
 }
 
+// The lions step more often than any screen shows a new picture; drawing
+// faster than the display refreshes only costs time. An unknown or odd rate
+// counts as 60 Hz.
+qint64 frameIntervalMs()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal hz = screen ? screen->refreshRate() : 0;
+    return std::llround(1000.0 / (hz >= 30 && hz <= 240 ? hz : 60.0));
+}
+
 } // namespace
 
 FrontEnd::FrontEnd(Scheduler& scheduler, Navigator& navigator, const QElapsedTimer& clock)
-    : scheduler_(scheduler), navigator_(navigator), clock_(clock), gameFont_(chooseGameFont())
+    : scheduler_(scheduler), navigator_(navigator), clock_(clock), gameFont_(chooseGameFont()), frameIntervalMs_(frameIntervalMs())
 {
+    frameTimer_.setSingleShot(true);
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&frameTimer_, &QTimer::timeout, this, [this] { requestFrame(); });
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -80,9 +97,25 @@ void FrontEnd::tick()
 
 void FrontEnd::afterEvent()
 {
+    requestFrame();
+    rearm();
+}
+
+void FrontEnd::requestFrame()
+{
+    const qint64 now = clock_.elapsed();
+    const qint64 due = nextFrameMs_;
+    if (now < due) {
+        if (!frameTimer_.isActive())
+            frameTimer_.start(int(due - now));
+        return;
+    }
+    frameTimer_.stop();
+    // Frames keep to their grid while they are on time, so a frame drawn a
+    // little late does not push every later one back.
+    nextFrameMs_ = std::max(due, now - frameIntervalMs_) + frameIntervalMs_;
     for (FormWindow* w : std::as_const(windows_))
         w->sync();
-    rearm();
 }
 
 void FrontEnd::rearm()

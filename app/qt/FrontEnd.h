@@ -16,14 +16,15 @@ class Navigator;
 class Scheduler;
 
 // Puts the screens on the desktop: a window per shown screen, one precise Qt
-// timer that drives the scheduler, and a redraw of what changed after every
-// event.
+// timer that drives the scheduler, and a redraw of what changed, paced to the
+// display's refresh rate.
 class FrontEnd final : public QObject {
 public:
     FrontEnd(Scheduler& scheduler, Navigator& navigator, const QElapsedTimer& clock);
     ~FrontEnd() override;
 
-    // After anything that may have changed a screen: redraw what changed and
+    // After anything that may have changed a screen: redraw what changed (now,
+    // or at the next frame when one was drawn less than a refresh ago) and
     // re-arm the timer for the next due tick.
     void afterEvent();
     void rearm();
@@ -36,6 +37,7 @@ private:
     void showForm(Form& form);
     void dropForm(Form& form);
     void tick();
+    void requestFrame();
 
     Scheduler& scheduler_;
     Navigator& navigator_;
@@ -43,6 +45,9 @@ private:
     PictureCache pictures_;
     QFont gameFont_;
     QTimer timer_;
+    QTimer frameTimer_;
+    qint64 frameIntervalMs_;
+    qint64 nextFrameMs_ = 0;
     bool firing_ = false;
     QHash<Form*, FormWindow*> windows_;
 };

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 namespace tarovin {
 
@@ -16,10 +17,17 @@ bool Measurements::enabled()
     return on;
 }
 
+namespace {
+quint64 paintsSinceReport = 0;
+}
+
 void Measurements::framePainted()
 {
     static bool reported = false;
-    if (reported || !enabled())
+    if (!enabled())
+        return;
+    ++paintsSinceReport;
+    if (reported)
         return;
     reported = true;
     const qint64 launch = qEnvironmentVariable("TAROVIN_LAUNCH_NS").toLongLong();
@@ -51,6 +59,7 @@ void Measurements::report()
             line += QStringLiteral(" label=\"%1\"").arg(fps->caption);
         std::fprintf(stderr, "%s\n", qPrintable(line));
     }
+    std::fprintf(stderr, "stats paints=%llu\n", static_cast<unsigned long long>(std::exchange(paintsSinceReport, 0)));
     std::fflush(stderr);
 }
 

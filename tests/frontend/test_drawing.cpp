@@ -1,0 +1,154 @@
+#include "app/qt/FrontEnd.h"
+#include "tests/support/Harness.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+
+using namespace tarovin;
+using namespace tarovin::test;
+
+namespace {
+
+// A plain screen with one red square that the test moves about.
+class Board final : public Form {
+public:
+    explicit Board(Services& services) : Form(services, QStringLiteral("Board"), QStringLiteral("Board"), 9000, 6000) {}
+
+protected:
+    void design() override
+    {
+        Control& dot = addLabel(QStringLiteral("Dot"), {0, 0, 600, 600}, QString());
+        dot.backColor = QStringLiteral("#FF0000");
+    }
+};
+
+// Counts the paints that reach a widget.
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+QWidget* onlyWindow()
+{
+    QWidget* found = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            found = found ? nullptr : w;
+    return found;
+}
+
+// The colour on screen at a point of the screen in twips.
+QColor colourAt(QWidget* window, const Form& form, int xTwips, int yTwips)
+{
+    const QImage shot = window->grab().toImage();
+    const double sx = double(window->width()) / form.widthTwips();
+    const double sy = double(window->height()) / form.heightTwips();
+    const double s = std::min(sx, sy);
+    const double ox = (window->width() - form.widthTwips() * s) / 2;
+    const double oy = (window->height() - form.heightTwips() * s) / 2;
+    const QPoint at(int(ox + xTwips * s), int(oy + yTwips * s));
+    return shot.pixelColor(at * shot.devicePixelRatio());
+}
+
+} // namespace
+
+class TestDrawing : public QObject {
+    Q_OBJECT
+
+private:
+    struct Screen {
+        Harness h;
+        Board& board = h.add<Board>();
+        QElapsedTimer clock;
+        std::unique_ptr<FrontEnd> frontEnd;
+        QWidget* window = nullptr;
+        PaintCounter counter;
+
+        Screen()
+        {
+            clock.start();
+            frontEnd = std::make_unique<FrontEnd>(h.scheduler, h.navigator, clock);
+            h.start(QStringLiteral("Board"));
+            window = onlyWindow();
+            if (window) {
+                window->installEventFilter(&counter);
+                QVERIFY(QTest::qWaitForWindowExposed(window));
+            }
+        }
+        Control& dot() { return board.control(QStringLiteral("Dot")); }
+        void moveDot(int left, int top)
+        {
+            dot().left = left;
+            dot().top = top;
+            frontEnd->afterEvent();
+        }
+    };
+
+private slots:
+    void changesFasterThanTheDisplayAreDrawnAtItsPace()
+    {
+        Screen s;
+        QVERIFY(s.window);
+        QTest::qWait(100);
+        s.counter.paints = 0;
+        // A change every millisecond for half a second, as a busy screen makes.
+        QElapsedTimer run;
+        run.start();
+        int step = 0;
+        while (run.elapsed() < 500) {
+            s.moveDot(100 + (step % 80) * 100, 2000);
+            ++step;
+            QTest::qWait(1);
+        }
+        const int paints = s.counter.paints;
+        QVERIFY2(paints <= 45, qPrintable(QStringLiteral("%1 paints in 500 ms").arg(paints)));
+        QVERIFY2(paints >= 10, qPrintable(QStringLiteral("only %1 paints in 500 ms").arg(paints)));
+
+        // The last change always reaches the screen, and nothing stays behind.
+        s.moveDot(6000, 4000);
+        QTest::qWait(60);
+        QCOMPARE(colourAt(s.window, s.board, 6300, 4300), QColor(0xFF, 0x00, 0x00));
+        QCOMPARE(colourAt(s.window, s.board, 300, 2300), QColor(0xFF, 0xF4, 0xD6));
+        QCOMPARE(colourAt(s.window, s.board, 4300, 2300), QColor(0xFF, 0xF4, 0xD6));
+    }
+
+    void aChangeAfterAQuietSpellIsDrawnAtOnce()
+    {
+        Screen s;
+        QVERIFY(s.window);
+        QTest::qWait(100);
+        const int before = s.counter.paints;
+        s.moveDot(3000, 3000);
+        QCoreApplication::processEvents();
+        QCOMPARE(s.counter.paints, before + 1);
+        QCOMPARE(colourAt(s.window, s.board, 3300, 3300), QColor(0xFF, 0x00, 0x00));
+    }
+
+    void aWiderWindowKeepsTheScreenInProportion()
+    {
+        Screen s;
+        QVERIFY(s.window);
+        s.moveDot(8400, 5400);
+        s.window->resize(1200, 400);
+        QTest::qWait(60);
+        // Bars either side, the screen itself scaled whole between them.
+        const QImage shot = s.window->grab().toImage();
+        QCOMPARE(shot.pixelColor(QPoint(2, 200) * shot.devicePixelRatio()), QColor(0x4A, 0x2C, 0x17));
+        QCOMPARE(colourAt(s.window, s.board, 8700, 5700), QColor(0xFF, 0x00, 0x00));
+        QCOMPARE(colourAt(s.window, s.board, 100, 100), QColor(0xFF, 0xF4, 0xD6));
+    }
+};
+
+QTEST_MAIN(TestDrawing)
+#include "test_drawing.moc"
