@@ -24,7 +24,10 @@ cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 # Starts a program, waits for its first frame; prints "pid first-frame-ms".
 launch() {
     local log=$1; shift
-    TAROVIN_STATS=1 TAROVIN_LAUNCH_NS=$(date +%s%N) "$@" 2>"$log" &
+    # Appending, so that emptying the log later starts it afresh instead of
+    # leaving a hole before the program's next line.
+    : >"$log"
+    TAROVIN_STATS=1 TAROVIN_LAUNCH_NS=$(date +%s%N) "$@" 2>>"$log" &
     local pid=$!
     for _ in $(seq 1 200); do
         grep -q first-frame-ms "$log" 2>/dev/null && break
@@ -65,6 +68,7 @@ for i in $(seq 1 "$runs"); do
     cpu_share "$pid" 10 >>"$work/game.play"; echo >>"$work/game.play"
     grep '^stats Gamepage' "$work/game.log" | tail -n 8 | sed -n 's/.* Timer1=\([0-9]*\).*/\1/p' >>"$work/game.timer1"
     grep '^stats Gamepage' "$work/game.log" | tail -n 8 | sed -n 's/.*label="FPS: \([0-9]*\)".*/\1/p' >>"$work/game.fps"
+    grep '^stats paints=' "$work/game.log" | tail -n 8 | sed 's/.*=//' >>"$work/game.paints"
     kill "$pid"; wait "$pid" 2>/dev/null || true
 done
 
@@ -76,4 +80,5 @@ printf '| one core, idle for 10 s (%%) | %s | %s |\n' "$(col floor.idle)" "$(col
 printf '| one core, 10 s of a running game (%%) | — | %s |\n' "$(col game.play)"
 printf '| Timer1 ticks per second (12 ms timer) | — | %s |\n' "$(col game.timer1)"
 printf '| FPS label | — | %s |\n' "$(col game.fps)"
+printf '| frames painted per second in a running game | — | %s |\n' "$(col game.paints)"
 rm -rf "$work"
