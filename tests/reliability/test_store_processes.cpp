@@ -1,3 +1,4 @@
+#include "settings/SaveFile.h"
 #include "state/StoreFile.h"
 
 #include <QFile>
@@ -37,7 +38,8 @@ QMap<QString, QString> readKeys(const QString& path, bool* whole)
 } // namespace
 
 // The store file survives a game killed in the middle of a write, and two
-// copies of the game writing at once.
+// copies of the game writing at once; an exported save file survives a kill
+// in the middle of its export.
 class TestStoreProcesses : public QObject {
     Q_OBJECT
 private slots:
@@ -80,6 +82,37 @@ private slots:
                     QVERIFY2(!older, "a newer value after an older one");
             }
             lastSeen = n;
+        }
+        QVERIFY(lastSeen > 0);
+    }
+
+    void aKilledExportLeavesTheLastWholeSaveFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("save.tvd");
+        auto* random = QRandomGenerator::global();
+        int lastSeen = 0;
+        for (int round = 0; round < 60; ++round) {
+            QProcess writer;
+            writer.start(SAVEFILE_WRITER, {path});
+            QVERIFY(writer.waitForStarted());
+            QVERIFY(writer.waitForReadyRead(5000));
+            if (round == 0)
+                QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 10000);
+            QTest::qWait(int(random->bounded(1, 25)));
+            ::kill(pid_t(writer.processId()), SIGKILL);
+            QVERIFY(writer.waitForFinished(5000));
+
+            // The file is one whole export: it reads without an error, holds
+            // all forty keys, and all of them come from the same round.
+            const savefile::Reading reading = savefile::readFile(path);
+            QVERIFY2(reading.ok(), qPrintable(QString("round %1: %2").arg(round).arg(reading.error)));
+            QCOMPARE(reading.keyLines.size(), 40);
+            const QString value = reading.keyLines.first().value;
+            for (const savefile::KeyLine& line : reading.keyLines)
+                QVERIFY2(line.value == value, qPrintable(QString("round %1: %2=%3 beside K1=%4")
+                                                             .arg(round).arg(line.key, line.value, value)));
+            lastSeen = value.toInt();
         }
         QVERIFY(lastSeen > 0);
     }
