@@ -26,4 +26,19 @@ for size in 16 24 32 48 64 128 256; do
 done
 grep -q "^Exec=tarovin$" "$desktop"
 grep -q "^Icon=$id$" "$desktop"
-echo "install layout ok"
+
+# Start the game the way a desktop does: the Exec line of the entry, found on
+# the PATH of the installed prefix. It must come up and write its store.
+exec_line=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ %[fFuUdDnNickvm]//g')
+config=$prefix/config
+PATH=$prefix/bin:$PATH XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen sh -c "exec $exec_line" 2>"$prefix/game.log" &
+game=$!
+for _ in $(seq 1 100); do
+    [[ -s $config/TAROVIN/TAROVIN.ini ]] && break
+    sleep 0.1
+done
+kill -0 "$game" 2>/dev/null || { echo "the installed game did not stay up:"; cat "$prefix/game.log"; exit 1; }
+kill "$game"
+wait "$game" 2>/dev/null || true
+grep -q '^SOUNDOPT=2$' "$config/TAROVIN/TAROVIN.ini" || { echo "the installed game wrote no store"; exit 1; }
+echo "install layout ok, the installed game starts from its desktop entry"
