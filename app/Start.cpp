@@ -152,9 +152,15 @@ void Start::Email_Click()
 void Start::Newver_Click()
 {
     playSound(click);
+    if (checkingVersion_)
+        return;
+    checkingVersion_ = true;
     // The fetch runs in the background; the menu keeps working meanwhile and
     // the answer may arrive after the player has moved on.
-    sv.web.httpGetText(versionFileUrl(), [this](const QString& text) { versionFetched(text); });
+    sv.web.httpGetText(versionFileUrl(), [this](const QString& text) {
+        checkingVersion_ = false;
+        versionFetched(text);
+    });
 }
 
 void Start::versionFetched(const QString& text)

@@ -35,6 +35,10 @@ private:
     void openScreen(const QString& screen);
     void offerInstall(const QString& firstLine);
     void versionFetched(const QString& text);
+
+    // A version check is on its way; more presses meanwhile start no second
+    // one, which would only bring the same box twice.
+    bool checkingVersion_ = false;
 };
 
 } // namespace tarovin

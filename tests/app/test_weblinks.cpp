@@ -163,6 +163,24 @@ private slots:
         QCOMPARE(h.dialogs.shown.size(), size_t(1));
     }
 
+    void pressesDuringACheckStartNoSecondOne()
+    {
+        Harness h;
+        h.add<Start>();
+        h.start("Start");
+        h.click("Newver");
+        h.click("Newver");
+        h.click("Newver");
+        QCOMPARE(h.web.requests.size(), 1);
+        h.dialogs.expectMessage(MsgOk);
+        h.web.answer("9.9.9");
+        QCOMPARE(h.dialogs.shown.size(), size_t(1));
+
+        // Once the answer is in, the button checks again.
+        h.click("Newver");
+        QCOMPARE(h.web.requests.size(), 2);
+    }
+
     void theProbeShowsTheInstallButtonOnlyWithoutFileDialogs()
     {
         Harness h;
