@@ -170,6 +170,7 @@ void FormWindow::syncWidget(Control& c, QWidget* w)
         w->setToolTip(c.tooltip);
     if (auto* b = qobject_cast<PictureButton*>(w)) {
         b->setPicture(c.picture);
+        b->setClickable(bool(c.onClick));
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
         QFont f = fontFor(c);
         if (list->font() != f)

@@ -15,6 +15,9 @@ class PictureButton final : public QAbstractButton {
 public:
     PictureButton(PictureCache& pictures, QWidget* parent);
     void setPicture(const Picture& picture);
+    // A button without a handler only shows a state (a power-up's wait): it
+    // keeps the arrow and does not light up under the mouse.
+    void setClickable(bool clickable);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +28,7 @@ private:
     PictureCache& pictures_;
     Picture picture_;
     bool hovered_ = false;
+    bool clickable_ = true;
 };
 
 } // namespace tarovin
