@@ -35,6 +35,23 @@ QMap<QString, QString> readKeys(const QString& path, bool* whole)
     return keys;
 }
 
+// Starts a writer process and kills it with SIGKILL a random moment later.
+// A slow build (sanitizers) may take a while for its first write, so the
+// first round waits for the file before it counts: the kills are meant for
+// the middle of the writes after it.
+void killWhileWriting(const QString& program, const QStringList& args, const QString& written, bool firstRound)
+{
+    QProcess writer;
+    writer.start(program, args);
+    QVERIFY(writer.waitForStarted());
+    QVERIFY(writer.waitForReadyRead(5000));
+    if (firstRound)
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(written), 10000);
+    QTest::qWait(int(QRandomGenerator::global()->bounded(1, 25)));
+    ::kill(pid_t(writer.processId()), SIGKILL);
+    QVERIFY(writer.waitForFinished(5000));
+}
+
 } // namespace
 
 // The store file survives a game killed in the middle of a write, and two
@@ -47,20 +64,11 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("TAROVIN.ini");
-        auto* random = QRandomGenerator::global();
         int lastSeen = 0;
         for (int round = 0; round < 100; ++round) {
-            QProcess writer;
-            writer.start(STORE_WRITER, {"sequence", path});
-            QVERIFY(writer.waitForStarted());
-            QVERIFY(writer.waitForReadyRead(5000));
-            // A slow build (sanitizers) may take a while for its first write;
-            // the kills are meant for the middle of the writes after it.
-            if (round == 0)
-                QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 10000);
-            QTest::qWait(int(random->bounded(1, 25)));
-            ::kill(pid_t(writer.processId()), SIGKILL);
-            QVERIFY(writer.waitForFinished(5000));
+            killWhileWriting(STORE_WRITER, {"sequence", path}, path, round == 0);
+            if (QTest::currentTestFailed())
+                return;
 
             bool whole = false;
             const auto keys = readKeys(path, &whole);
@@ -90,18 +98,11 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("save.tvd");
-        auto* random = QRandomGenerator::global();
         int lastSeen = 0;
         for (int round = 0; round < 60; ++round) {
-            QProcess writer;
-            writer.start(SAVEFILE_WRITER, {path});
-            QVERIFY(writer.waitForStarted());
-            QVERIFY(writer.waitForReadyRead(5000));
-            if (round == 0)
-                QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 10000);
-            QTest::qWait(int(random->bounded(1, 25)));
-            ::kill(pid_t(writer.processId()), SIGKILL);
-            QVERIFY(writer.waitForFinished(5000));
+            killWhileWriting(SAVEFILE_WRITER, {path}, path, round == 0);
+            if (QTest::currentTestFailed())
+                return;
 
             // The file is one whole export: it reads without an error, holds
             // all forty keys, and all of them come from the same round.
