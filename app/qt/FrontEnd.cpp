@@ -112,8 +112,9 @@ void FrontEnd::requestFrame()
     }
     frameTimer_.stop();
     // Frames keep to their grid while they are on time, so a frame drawn a
-    // little late does not push every later one back.
-    nextFrameMs_ = std::max(due, now - frameIntervalMs_) + frameIntervalMs_;
+    // little late does not push every later one back; after a quiet spell the
+    // grid starts again from this frame.
+    nextFrameMs_ = (now - due < frameIntervalMs_ ? due : now) + frameIntervalMs_;
     for (FormWindow* w : std::as_const(windows_))
         w->sync();
 }
