@@ -15,9 +15,9 @@ class Navigator;
 class Measurements final : public QObject {
 public:
     static bool enabled();
-    // Called at every paint; reports the first one and counts the rest. The launch time comes from
-    // TAROVIN_LAUNCH_NS (nanoseconds since the epoch, taken by the script just
-    // before it started the program).
+    // Called at every paint; reports the first one and counts the rest. The
+    // launch time comes from TAROVIN_LAUNCH_NS (nanoseconds since the epoch,
+    // taken by the script just before it started the program).
     static void framePainted();
 
     explicit Measurements(const Navigator& navigator);

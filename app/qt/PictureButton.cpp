@@ -46,7 +46,7 @@ void PictureButton::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     QRectF area = rect();
-    // A pressed button sinks a little, a hovered one lifts a little.
+    // A pressed button sinks a little, a hovered one lights up.
     if (isDown())
         area.adjust(1, 1, -1, -1);
     QPixmap pm = pictures_.pixmap(picture_, area.size().toSize(), devicePixelRatioF());
