@@ -60,6 +60,10 @@ void Gamepage::TimerIrDm_Timer()
 
 // ---- power-ups
 
+// A wait that ends after the game over brings its button back over the
+// game-over view; a press there does nothing, so no item is spent on a game
+// that is already lost.
+
 void Gamepage::consumePowerUp(qint16& count, int& used, const QString& waitTimer, const QString& waitButton,
                               const QString& key, bool storeEmpty)
 {
@@ -86,6 +90,8 @@ void Gamepage::consumePowerUp(qint16& count, int& used, const QString& waitTimer
 
 void Gamepage::Twoscore_Click()
 {
+    if (isOver)
+        return;
     playSound(QStringLiteral("EFFECT"));
     timer(QStringLiteral("Twoxtimer")).setInterval(doubleMs);
     doubleOn = true;
@@ -118,6 +124,8 @@ void Gamepage::tmr2x_Timer()
 
 void Gamepage::Notnt_Click()
 {
+    if (isOver)
+        return;
     playSound(QStringLiteral("EFFECT"));
     timer(QStringLiteral("Notnttimer")).setInterval(noTntMs);
     Control& tnt = control(QStringLiteral("Vexotnt"));
@@ -148,6 +156,8 @@ void Gamepage::Timernt_Timer()
 
 void Gamepage::Divtimes_Click()
 {
+    if (isOver)
+        return;
     playSound(QStringLiteral("EFFECT"));
     timer(QStringLiteral("Timer1")).setInterval(slowLionTickMs);
     slowOn = true; // shorter steps as well, read by the lion's walk

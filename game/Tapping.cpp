@@ -26,8 +26,10 @@ void Gamepage::Vexo_Click()
     keepBestScore();
     showScore();
 
+    // One hop above the lane however quickly the taps come: a lion lifted
+    // further would reach the band of the lifted dynamite lion.
     Control& vexo = control(QStringLiteral("Vexo"));
-    vexo.top -= hop;
+    vexo.top = laneTop - hop;
     Timer& fly = timer(QStringLiteral("Timerfly"));
     fly.setEnabled(true);
     fly.setInterval(hopMs); // a second quick tap restarts the count: down 200 ms after the last tap

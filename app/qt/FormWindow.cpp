@@ -6,6 +6,7 @@
 #include "app/toolkit/Form.h"
 #include "app/toolkit/Navigator.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -328,6 +329,8 @@ void FormWindow::press(QMouseEvent* event)
     const QPoint at = toTwips(event->position());
     Control* target = form_->controlAt(at.x(), at.y());
     pressed_ = target ? target->name : QString();
+    pressedAt_ = event->position();
+    leftPressed_ = event->button() == Qt::LeftButton;
     if (target && target->onMouseDown)
         target->onMouseDown(toMouseButton(event->button()), at.x() - target->left, at.y() - target->top);
     frontEnd_.afterEvent();
@@ -391,10 +394,14 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event)
     const QPoint at = toTwips(event->position());
     if (target->onMouseUp)
         target->onMouseUp(toMouseButton(event->button()), at.x() - target->left, at.y() - target->top);
-    // A click is a left press and release on the same shown control.
-    if (form_ && event->button() == Qt::LeftButton) {
+    // A click is a left press on a shown control and its release, with the
+    // pointer not dragged away from where it went down. Where the control
+    // stands at the release does not matter: the lion walks about a pixel a
+    // millisecond, so an ordinary tap on its back ends behind it.
+    const bool dragged = (event->position() - pressedAt_).manhattanLength() >= QApplication::startDragDistance();
+    if (form_ && leftPressed_ && event->button() == Qt::LeftButton && !dragged) {
         target = const_cast<Control*>(form_->findControl(name));
-        if (target && target->visible && target->rect().contains(at.x(), at.y()) && target->onClick)
+        if (target && target->visible && target->onClick)
             target->onClick();
     }
     frontEnd_.afterEvent();

@@ -78,6 +78,8 @@ private:
     std::vector<std::pair<const Control*, Look>> looks_;
     QHash<const Control*, QPointer<QWidget>> widgets_;
     QString pressed_; // the control a mouse button went down on
+    QPointF pressedAt_; // where, in window pixels
+    bool leftPressed_ = false;
     Cursor cursorShown_ = Cursor::Arrow;
     const QKeyEvent* lastKey_ = nullptr;
 };

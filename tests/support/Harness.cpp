@@ -106,10 +106,26 @@ void FakeWeb::answer(const QString& body)
 
 Harness::Harness() : Harness(QString()) {}
 
-Harness::Harness(const QString& storePath)
+Harness::Harness(const QString& storePath) : Harness(storePath, Time::Virtual, Randomness::Scripted) {}
+
+Harness::Harness(Time time, Randomness randomness) : Harness(QString(), time, randomness) {}
+
+Harness::Harness(const QString& storePath, Time time, Randomness randomness)
     : store(storePath.isEmpty() ? dir.filePath(QStringLiteral("TAROVIN/TAROVIN.ini")) : storePath),
-      services{store, sound, dialogs, scheduler, navigator, clock, ticks, random, frames, web}
+      scheduler(time == Time::Real ? Scheduler::ClockFn([this] { return monotonic.elapsed(); }) : Scheduler::ClockFn()),
+      services{store,
+               sound,
+               dialogs,
+               scheduler,
+               navigator,
+               clock,
+               ticks,
+               randomness == Randomness::System ? static_cast<RandomSource&>(systemRandom) : random,
+               frames,
+               web}
 {
+    if (time == Time::Real)
+        monotonic.start();
     navigator.setFallback([this](const QString& name) { return std::make_unique<EmptyScreen>(services, name); });
 }
 

@@ -6,12 +6,14 @@
 #include "app/toolkit/Platform.h"
 #include "app/toolkit/Scheduler.h"
 #include "app/toolkit/Services.h"
+#include "app/toolkit/SystemPlatform.h"
 #include "services/AudioOutput.h"
 #include "services/FrameCounter.h"
 #include "services/SoundPlayer.h"
 #include "state/SettingsStore.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -139,9 +141,17 @@ public:
 // a temporary folder, scripted boxes and recorded sounds.
 class Harness {
 public:
+    // Virtual time moves only when a test advances it; real time is the
+    // monotonic clock, for tests that put a screen on a display and let the
+    // front end drive its timers as the program does.
+    enum class Time { Virtual, Real };
+    // Scripted draws, or the program's own random source.
+    enum class Randomness { Scripted, System };
+
     Harness();
     // A program on an existing store file, as when the game starts again.
     explicit Harness(const QString& storePath);
+    Harness(Time time, Randomness randomness);
     ~Harness();
 
     template <typename Screen, typename... Args>
@@ -185,10 +195,12 @@ public:
 
     QTemporaryDir dir;
     SettingsStore store;
+    QElapsedTimer monotonic; // started only in real time
     Scheduler scheduler;
     VirtualClock clock{scheduler};
     VirtualTicks ticks{scheduler};
     ScriptedRandom random;
+    SystemRandom systemRandom; // what the screens draw from with Randomness::System
     RecordingAudio audio;
     ScriptedDialogs dialogs;
     SoundPlayer sound{audio, dialogs};
@@ -198,6 +210,7 @@ public:
     Services services;
 
 private:
+    Harness(const QString& storePath, Time time, Randomness randomness);
     Control& shownControl(const QString& name);
     std::vector<std::unique_ptr<Form>> screens_;
 };
