@@ -33,6 +33,8 @@ public:
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
+    // The screens take this step before their draws, where the game always
+    // reseeded from the clock; it must never make two draws equal.
     virtual void seedFromClock() = 0;
     virtual double next() = 0;
 };

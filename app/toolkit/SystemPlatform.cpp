@@ -1,6 +1,5 @@
 #include "SystemPlatform.h"
 
-#include <QDateTime>
 #include <QElapsedTimer>
 
 namespace tarovin {
@@ -14,7 +13,10 @@ quint32 SystemTicks::ticks() const
 
 void SystemRandom::seedFromClock()
 {
-    generator_.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+    // The generator was seeded once from the system's entropy and is left to
+    // run on. Seeding it again from the clock would give every draw made in
+    // the same millisecond the same number: timers that fall due together
+    // (the dynamite water and a medal) would land in the same place.
 }
 
 } // namespace tarovin

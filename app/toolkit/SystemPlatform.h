@@ -17,6 +17,8 @@ public:
     quint32 ticks() const override;
 };
 
+// Seeded once from the system's entropy; the screens' reseeding steps keep
+// their places but leave the sequence alone.
 class SystemRandom final : public RandomSource {
 public:
     void seedFromClock() override;
