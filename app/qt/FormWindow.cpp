@@ -62,13 +62,20 @@ FormWindow::FormWindow(Form& form, FrontEnd& frontEnd) : form_(&form), frontEnd_
 
 FormWindow::~FormWindow() = default;
 
-void FormWindow::present()
+void FormWindow::present(const FormWindow* replaced)
 {
-    const QSize size(qRound(form_->widthTwips() / twipsPerPixel), qRound(form_->heightTwips() / twipsPerPixel));
-    resize(size);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    if (replaced) {
+        setGeometry(replaced->normalGeometry());
+        const Qt::WindowStates kept = replaced->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+        if (kept)
+            setWindowState(kept);
+    } else {
+        const QSize size(qRound(form_->widthTwips() / twipsPerPixel), qRound(form_->heightTwips() / twipsPerPixel));
+        resize(size);
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+        }
     }
     show();
     raise();

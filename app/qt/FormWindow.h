@@ -24,8 +24,10 @@ public:
     FormWindow(Form& form, FrontEnd& frontEnd);
     ~FormWindow() override;
 
-    // Shows the window at its design size, centred on the screen.
-    void present();
+    // Shows the window at its design size, centred on the screen; or, when it
+    // takes the place of another screen's window, where that one stands, as
+    // large or maximised as the player left it.
+    void present(const FormWindow* replaced);
     // Brings the window in line with the controls after an event.
     void sync();
     // The screen has been unloaded; from now on the window only waits to go.

@@ -73,9 +73,15 @@ void FrontEnd::showForm(Form& form)
 {
     if (windows_.contains(&form))
         return;
+    // A screen opens in the place of the one the player is looking at, which
+    // goes once the new one is up.
+    const FormWindow* replaced = nullptr;
+    for (const FormWindow* w : std::as_const(windows_))
+        if (w->isVisible())
+            replaced = w;
     auto* window = new FormWindow(form, *this);
     windows_.insert(&form, window);
-    window->present();
+    window->present(replaced);
 }
 
 void FrontEnd::dropForm(Form& form)

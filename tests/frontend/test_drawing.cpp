@@ -16,7 +16,10 @@ namespace {
 // A plain screen with one red square that the test moves about.
 class Board final : public Form {
 public:
-    explicit Board(Services& services) : Form(services, QStringLiteral("Board"), QStringLiteral("Board"), 9000, 6000) {}
+    explicit Board(Services& services, const QString& name = QStringLiteral("Board"), int width = 9000, int height = 6000)
+        : Form(services, name, name, width, height)
+    {
+    }
 
 protected:
     void design() override
@@ -162,6 +165,30 @@ private slots:
         QCOMPARE(shot.pixelColor(QPoint(2, 200) * shot.devicePixelRatio()), QColor(0x4A, 0x2C, 0x17));
         QCOMPARE(colourAt(s.window, s.board, 8700, 5700), QColor(0xFF, 0x00, 0x00));
         QCOMPARE(colourAt(s.window, s.board, 100, 100), QColor(0xFF, 0xF4, 0xD6));
+    }
+
+    void theNextScreenOpensWhereAndAsLargeAsTheLastWas()
+    {
+        Screen s;
+        QVERIFY(s.window);
+        // A wider screen comes next, so it is letterboxed in the same window.
+        s.h.add<Board>(QStringLiteral("Wide"), 14370, 8640);
+        s.h.add<Board>(QStringLiteral("Third"));
+        s.window->setGeometry(40, 30, 1100, 700);
+        QTest::qWait(20);
+        const QRect placed = s.window->geometry();
+
+        s.h.navigator.switchTo(QStringLiteral("Wide"), s.board);
+        QWidget* next = onlyWindow();
+        QVERIFY(next && next != s.window);
+        QCOMPARE(next->geometry(), placed);
+
+        next->showMaximized();
+        QTRY_VERIFY(next->isMaximized());
+        s.h.navigator.switchTo(QStringLiteral("Third"), s.h.current());
+        QWidget* third = onlyWindow();
+        QVERIFY(third && third != next);
+        QVERIFY(third->isMaximized());
     }
 };
 
