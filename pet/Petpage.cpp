@@ -48,7 +48,9 @@ void Petpage::design()
     title.fontSize = 24;
     title.align = Align::Center;
 
-    Control& stage = addLabel(QStringLiteral("petname"), {4680, 1080, 4455, 615}, QStringLiteral("目前沒有獅子"));
+    // A little lower than the sign above it reaches, so the words below the
+    // sign stay clear of its frame.
+    Control& stage = addLabel(QStringLiteral("petname"), {4680, 1230, 4455, 615}, QStringLiteral("目前沒有獅子"));
     stage.align = Align::Center;
     stage.foreColor = QStringLiteral("#4A2C17");
     stage.fontSize = 18;
