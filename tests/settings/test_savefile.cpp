@@ -2,6 +2,8 @@
 #include "settings/Settings.h"
 #include "state/Keys.h"
 #include "tests/support/Harness.h"
+#include "tests/support/ReadOnlyPath.h"
+#include "tests/support/StoreOnDisk.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -372,6 +374,67 @@ private slots:
         QVERIFY2(boxes.last().startsWith(failure) && boxes.last().contains(reason), qPrintable(boxes.last()));
         QCOMPARE(t.h.dialogs.shown.back().icon, MsgIcon::Critical);
         QCOMPARE(dump(t.h), before);
+    }
+
+    // The store was damaged when the game started; an import answered Yes
+    // still lands and says nothing more.
+    void anImportOnAStoreDamagedAtStartLands()
+    {
+        QTemporaryDir dir;
+        const QString store = dir.filePath("TAROVIN.ini");
+        QFile f(store);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[SETTINGS]\nSOUNDOPT=1\nthis line is broken\n[ITEMS\nTOTEM=3\n");
+        f.close();
+        Harness h(store);
+        h.add<Settings>();
+        h.start("Settings");
+        const QString file = dir.filePath("save.tvd");
+        QFile save(file);
+        QVERIFY(save.open(QIODevice::WriteOnly));
+        save.write("  CLASS ITEMS\r\n        TOTEM = 7\r\n        GIFT = 2\r\n  END CLASS\r\n");
+        save.close();
+        h.dialogs.expectOpenFile(file);
+        h.dialogs.expectMessage(MsgYes);
+        h.click("in");
+        QCOMPARE(h.dialogs.shown.size(), size_t(2));
+        const QStringList disk = storeOnDisk(store);
+        QVERIFY2(disk.contains("ITEMS/TOTEM=7") && disk.contains("ITEMS/GIFT=2"), qPrintable(disk.join(' ')));
+    }
+
+    void aRefusedImportSaysSoAndNothingOfItLandsLater_data()
+    {
+        QTest::addColumn<bool>("folder"); // the folder read-only, else the file
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("read-only folder") << true;
+    }
+
+    void aRefusedImportSaysSoAndNothingOfItLandsLater()
+    {
+        QFETCH(bool, folder);
+        Fixture t;
+        const QString store = t.h.store.path();
+        const QStringList before = storeOnDisk(store);
+        const QString file = t.write("refused.tvd", "  CLASS SETTINGS\r\n  DIAMOND = 500\r\n  SOUNDOPT = 2\r\n"
+                                                    "  CLASS ITEMS\r\n  TOTEM = 40\r\n  GIFT = 9\r\n");
+        {
+            ReadOnlyPath readOnly(folder ? QFileInfo(store).path() : store);
+            if (!readOnly.unavailable().isEmpty())
+                QSKIP(qPrintable(readOnly.unavailable()));
+            const QStringList boxes = t.import(file, MsgYes, 2);
+            QCOMPARE(boxes.size(), 2);
+            QCOMPARE(boxes.first(), question);
+            QVERIFY2(boxes.last().startsWith(failure), qPrintable(boxes.last()));
+            QCOMPARE(t.h.dialogs.shown.back().icon, MsgIcon::Critical);
+            // Every screen still reads the progress the disk holds.
+            QCOMPARE(t.h.stored(keys::settings, keys::diamond), 12);
+            QCOMPARE(t.h.stored(keys::items, keys::totem), 3);
+            QCOMPARE(t.h.stored(keys::items, keys::gift), -999999);
+            QCOMPARE(storeOnDisk(store), before);
+        }
+        // Writable again: the next write lands, the refused import does not.
+        QVERIFY(t.h.store.SaveInt(keys::pet, keys::food, 50));
+        QCOMPARE(storeOnDisk(store), merged(before, {"PET/FOOD=50"}));
     }
 
     void aFileThatCannotBeOpenedFailsAtOnce_data()
