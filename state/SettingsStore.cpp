@@ -138,7 +138,9 @@ WriteResult SettingsStore::SaveAll(const QList<Entry>& entries)
 
 void SettingsStore::EnsureInt(const QString& section, const QString& key, qint32 value)
 {
-    if (GetInt(section, key, 404) == 404)
+    bool found = false;
+    const QString text = readText(section, key, &found);
+    if (!found || !parseDecimal(text))
         SaveInt(section, key, value);
 }
 

@@ -37,7 +37,7 @@ public:
     // number. Fractions round half to even; numbers beyond 32 bits are clamped.
     qint32 GetInt(const QString& section, const QString& key, qint32 def) const;
     WriteResult SaveInt(const QString& section, const QString& key, qint32 value);
-    // Writes value only when the key is missing, not numeric, or holds 404.
+    // Writes value only when the key is missing or does not hold a number.
     void EnsureInt(const QString& section, const QString& key, qint32 value);
     // Removes every section and key of the application.
     WriteResult DeleteApp();

@@ -18,8 +18,8 @@ const QByteArray damagedStore = "[SETTINGS]\nDIAMOND=12\nthis line is broken\n[I
 
 } // namespace
 
-// The store as every screen relies on it: numeric reading, writing, the 404
-// sentinel, listing and wiping, and the names it refuses.
+// The store as every screen relies on it: numeric reading, writing, ensuring,
+// listing and wiping, the names it refuses, and writes the disk refuses.
 class TestStore : public QObject {
     Q_OBJECT
 
@@ -102,18 +102,19 @@ private slots:
         QCOMPARE(again.GetInt("ITEMS", "C", 0), 2147483647);
     }
 
-    void ensureIntWritesOnlyMissingJunkOr404_data()
+    void ensureIntWritesOnlyMissingOrJunk_data()
     {
         QTest::addColumn<QByteArray>("stored"); // empty: no key at all
         QTest::addColumn<int>("expected");
         QTest::newRow("missing") << QByteArray() << 0;
         QTest::newRow("letters") << QByteArray("x") << 0;
-        QTest::newRow("sentinel") << QByteArray("404") << 0;
+        QTest::newRow("empty text") << QByteArray("\"\"") << 0;
+        QTest::newRow("a count of 404 stays") << QByteArray("404") << 404;
         QTest::newRow("three stays") << QByteArray("3") << 3;
         QTest::newRow("405 stays") << QByteArray("405") << 405;
     }
 
-    void ensureIntWritesOnlyMissingJunkOr404()
+    void ensureIntWritesOnlyMissingOrJunk()
     {
         QFETCH(QByteArray, stored);
         QFETCH(int, expected);
@@ -121,6 +122,7 @@ private slots:
         SettingsStore store(path());
         store.EnsureInt("ITEMS", "TOTEM", 0);
         QCOMPARE(store.GetInt("ITEMS", "TOTEM", -1), expected);
+        QCOMPARE(storeOnDisk(path()).filter("ITEMS/TOTEM="), QStringList{"ITEMS/TOTEM=" + QString::number(expected)});
     }
 
     void getAllListsASectionOrNothing()
