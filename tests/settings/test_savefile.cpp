@@ -20,6 +20,7 @@ namespace {
 
 const QString question = QStringLiteral("是否覆蓋？\r\n存檔日期: ");
 const QString failure = QStringLiteral("讀取檔案時發生錯誤: ");
+const QString nothingToImport = QStringLiteral("這個檔案裡沒有咕嚕果的存檔資料，沒有載入任何資料。");
 
 QString warning(const QString& key, const QString& value)
 {
@@ -279,7 +280,7 @@ private slots:
             << QByteArray("  CLASS SeTTings\r\n  IRON = 8\r\n  CLASS aVdA\r\n  TITLE = 2\r\n  CLASS Pets\r\n  A = 1\r\n")
             << QStringList{question} << QStringList{"AVDA/TITLE=2", "Pets/A=1", "SETTINGS/IRON=8"};
         QTest::newRow("a tab-indented CLASS line is not a CLASS line")
-            << QByteArray("\tCLASS ITEMS\r\n        TOTEM = 9\r\n") << QStringList{} << QStringList{};
+            << QByteArray("\tCLASS ITEMS\r\n        TOTEM = 9\r\n") << QStringList{nothingToImport} << QStringList{};
         QTest::newRow("a tab-indented CLASS line leaves the section open")
             << QByteArray("  CLASS AVDA\r\n\tCLASS ITEMS\r\n        TOTEM = 2\r\n") << QStringList{question}
             << QStringList{"AVDA/TOTEM=2"};
@@ -323,7 +324,10 @@ private slots:
             << QStringList{"MYPET/LONGNAME=1000"};
         QTest::newRow("a byte-order mark in front is skipped")
             << QByteArray("\xEF\xBB\xBF  CLASS ITEMS\r\n  GIFT = 8\r\n") << QStringList{question} << QStringList{"ITEMS/GIFT=8"};
-        QTest::newRow("an empty file") << QByteArray() << QStringList{} << QStringList{};
+        QTest::newRow("an empty file") << QByteArray() << QStringList{nothingToImport} << QStringList{};
+        QTest::newRow("a picture chosen by mistake")
+            << bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0\x1f\xf3\xff" "a"sv)
+            << QStringList{nothingToImport} << QStringList{};
         // Save files are written in the platform's 8-bit code page: a note in
         // Big5 (我的存檔) is a line like any other the reader does not know.
         QTest::newRow("a file in Big5")
