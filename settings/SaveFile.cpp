@@ -97,8 +97,11 @@ QByteArray exportText(const SettingsStore& store, const QDate& date)
 QString writeWhole(const QString& path, const QByteArray& bytes)
 {
     // QSaveFile writes beside the target and renames only after everything
-    // went well, so a full disk never leaves half a save behind.
+    // went well, so a full disk never leaves half a save behind. A folder
+    // that takes no new file can still hold a save that may be written: that
+    // one is written in place rather than refused.
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("無法建立檔案「%1」(%2)").arg(path, file.errorString());
     if (file.write(bytes) != bytes.size()) {

@@ -2,6 +2,7 @@
 #include "settings/Settings.h"
 #include "state/Keys.h"
 #include "tests/support/Harness.h"
+#include "tests/support/OrdinaryUser.h"
 #include "tests/support/ReadOnlyPath.h"
 #include "tests/support/StoreOnDisk.h"
 
@@ -224,6 +225,43 @@ private slots:
         QVERIFY2(box.text.startsWith("儲存檔案時發生錯誤: "), qPrintable(box.text));
         QCOMPARE(box.icon, MsgIcon::Critical);
         QVERIFY(!QFileInfo(path).isFile());
+    }
+
+    // The folder takes no new file but the save in it can still be written:
+    // the export writes it in place rather than fail.
+    void anExportIntoAReadOnlyFolderOverAWritableFile()
+    {
+        Fixture t;
+        const QString folder = t.path("saves");
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = folder + "/save.tvd";
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("an older save\r\n");
+        old.close();
+        constexpr auto readAll = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        constexpr auto enterAll = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+        constexpr auto writeAll = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+        QVERIFY(QFile::setPermissions(t.h.dir.path(), QFile::permissions(t.h.dir.path()) | enterAll));
+        QVERIFY(QFile::setPermissions(folder, readAll | enterAll));
+        QVERIFY(QFile::setPermissions(file, readAll | writeAll));
+        {
+            OrdinaryUser user;
+            if (!user.unavailable().isEmpty())
+                QSKIP(qPrintable(user.unavailable()));
+            if (QFile probe(folder + "/probe"); probe.open(QIODevice::WriteOnly))
+                QSKIP("No read-only folder on this machine: a new file could still be made in it");
+            t.h.dialogs.expectSaveFile(file);
+            t.h.dialogs.expectMessage(MsgOk);
+            t.h.click("download");
+        }
+        QCOMPARE(t.h.dialogs.shown.size(), size_t(2));
+        QCOMPARE(t.h.dialogs.shown[1].text, QString("儲存成功!"));
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray text = saved.readAll();
+        QVERIFY2(text.startsWith("MANIFEST\r\n") && text.contains("        DIAMOND = 12\r\n") && text.endsWith("END REG\r\n"),
+                 text.constData());
     }
 
     void exportThenImportWithYesRestoresEveryKeyAndKeepsNewerOnes()
