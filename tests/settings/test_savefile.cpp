@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
 
@@ -243,7 +244,10 @@ private slots:
         constexpr auto enterAll = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
         constexpr auto writeAll = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
         QVERIFY(QFile::setPermissions(t.h.dir.path(), QFile::permissions(t.h.dir.path()) | enterAll));
+        const QFile::Permissions folderWas = QFile::permissions(folder);
         QVERIFY(QFile::setPermissions(folder, readAll | enterAll));
+        // Writable again at the end, so that the test folder can be removed.
+        const auto restore = qScopeGuard([&] { QFile::setPermissions(folder, folderWas); });
         QVERIFY(QFile::setPermissions(file, readAll | writeAll));
         {
             OrdinaryUser user;
