@@ -30,6 +30,32 @@ QString withoutSpaces(QString s)
     return s.remove(u' ');
 }
 
+// Save files are written in the platform's 8-bit code page, Big5 where the
+// game is at home, and the export writes plain ASCII. Text that is not UTF-8
+// is therefore read as Big5. Should Qt come without a Big5 decoder (it takes
+// it from ICU), the UTF-8 reading stands: an unknown byte then becomes a
+// replacement character on its own line, and the lines around it still read.
+QString decodedText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder big5("Big5");
+    return big5.isValid() ? big5.decode(bytes) : text;
+}
+
+// The store the format comes from ignored the case of section names, so a
+// hand-written "class pet" meant the pet. The game's four sections are found
+// in any case; any other name is kept as written.
+QString sectionName(const QString& written)
+{
+    for (const QString& section : keys::allSections)
+        if (written.compare(section, Qt::CaseInsensitive) == 0)
+            return section;
+    return written;
+}
+
 // A stored text with a line break (only a hand-edited store has one) would
 // split its key line in two and let the second half pass for a line of its
 // own; the export keeps every record on its line.
@@ -71,8 +97,11 @@ QByteArray exportText(const SettingsStore& store, const QDate& date)
 QString writeWhole(const QString& path, const QByteArray& bytes)
 {
     // QSaveFile writes beside the target and renames only after everything
-    // went well, so a full disk never leaves half a save behind.
+    // went well, so a full disk never leaves half a save behind. A folder
+    // that takes no new file can still hold a save that may be written: that
+    // one is written in place rather than refused.
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("無法建立檔案「%1」(%2)").arg(path, file.errorString());
     if (file.write(bytes) != bytes.size()) {
@@ -89,11 +118,7 @@ Reading parse(const QByteArray& bytes)
 {
     if (bytes.size() > maxFileBytes)
         return {QStringLiteral("檔案太大 (超過 %1 KB)，不是咕嚕果的存檔").arg(maxFileBytes / 1024), {}};
-    // A NUL byte never occurs in text; UTF-8 decoding lets it through.
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder.decode(bytes);
-    if (bytes.contains('\0') || decoder.hasError())
-        return {QStringLiteral("檔案不是文字檔，不是咕嚕果的存檔"), {}};
+    QString text = decodedText(bytes);
     // Some editors put a byte-order mark in front of the first line.
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
@@ -121,6 +146,9 @@ Reading parse(const QByteArray& bytes)
     QString section;
     QString dateText;
     for (qsizetype n = 0; n < lines.size(); ++n) {
+        // A NUL never occurs in text: its line is none the reader understands.
+        if (lines[n].contains(QChar(0)))
+            continue;
         const QString line = trimSpaces(lines[n]);
         // A CRE_DATE line inside a class block is a key line as well.
         if (line.left(8).toUpper() == u"CRE_DATE") {
@@ -128,7 +156,7 @@ Reading parse(const QByteArray& bytes)
             dateText = withoutSpaces(eq < 0 ? line : line.mid(eq + 1));
         }
         if (line.left(6).toUpper() == u"CLASS ") {
-            section = withoutSpaces(line.mid(6));
+            section = sectionName(withoutSpaces(line.mid(6)));
         } else if (line.toUpper() == u"END CLASS") {
             section.clear();
         } else if (!section.isEmpty() && line.contains(u'=')) {

@@ -53,11 +53,13 @@ struct Reading {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Applies the reader's grammar to the bytes of a file: every line (ending in
-// CR LF, CR or LF) trimmed of spaces, then the CRE_DATE, CLASS, END CLASS and
-// key-line tests. Bytes that are not UTF-8 text, a file beyond maxFileBytes,
-// a line beyond maxLineChars or more than maxKeyLines key lines give an error
-// and no key lines.
+// Applies the reader's grammar to the bytes of a file, read as UTF-8 or, when
+// they are not, as Big5: every line (ending in CR LF, CR or LF) trimmed of
+// spaces, then the CRE_DATE, CLASS, END CLASS and key-line tests. Lines with
+// a NUL are skipped like any line the grammar does not know; the game's four
+// section names are matched in any case. A file beyond maxFileBytes, a line
+// beyond maxLineChars or more than maxKeyLines key lines give an error and
+// no key lines.
 Reading parse(const QByteArray& bytes);
 // Opens, reads and parses the file at path.
 Reading readFile(const QString& path);

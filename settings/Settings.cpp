@@ -176,6 +176,12 @@ void Settings::in_Click()
         importFailed(reading.error);
         return;
     }
+    // A picture or a letter picked by mistake has no key line at all.
+    if (reading.keyLines.isEmpty()) {
+        sv.dialogs.messageBox(QStringLiteral("這個檔案裡沒有咕嚕果的存檔資料，沒有載入任何資料。"), MsgButtons::Ok,
+                              MsgIcon::Exclamation, gameTitle);
+        return;
+    }
 
     std::optional<int> answer;
     QList<SettingsStore::Entry> entries;

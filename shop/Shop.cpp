@@ -186,10 +186,10 @@ void Shop::Pocbuy_Click()
         qint32& owned = ownedCount[size_t(item)];
         if (total > diamondCount) {
             playSound(soundNo);
-            sv.dialogs.messageBox(QStringLiteral("獅頭鑽不足"), MsgButtons::Ok, MsgIcon::Exclamation, purchaseTitle);
+            sv.dialogs.messageBox(QStringLiteral("獅頭鑽不足"), MsgButtons::Ok, MsgIcon::None, purchaseTitle);
         } else if (it.onlyOne && owned != 0) {
             playSound(soundNo);
-            sv.dialogs.messageBox(QStringLiteral("此物品只能擁有一個"), MsgButtons::Ok, MsgIcon::Exclamation, purchaseTitle);
+            sv.dialogs.messageBox(QStringLiteral("此物品只能擁有一個"), MsgButtons::Ok, MsgIcon::None, purchaseTitle);
         } else {
             diamondCount = toInt16(diamondCount - total);
             control(QStringLiteral("dmtxt")).caption = QString::number(diamondCount);

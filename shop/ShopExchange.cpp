@@ -31,7 +31,7 @@ QString Shop::askDiamonds()
     for (int refusals = 0; hasNonDigit(answer); ++refusals) {
         const QString title = refusals == 0 ? gameTitle : exchangeTitle;
         playSound(soundNo);
-        sv.dialogs.messageBox(QStringLiteral("文字中有非數字字元！"), MsgButtons::Ok, MsgIcon::Exclamation, title);
+        sv.dialogs.messageBox(QStringLiteral("文字中有非數字字元！"), MsgButtons::Ok, MsgIcon::None, title);
         answer = sv.dialogs.inputBox(prompt, title, offer);
     }
     return answer;
@@ -58,7 +58,7 @@ void Shop::CoinToCoin_Click()
                               : n * medalsPerDiamond;
     if (medals > ironCount) {
         playSound(soundNo);
-        sv.dialogs.messageBox(QStringLiteral("獅鐵牌不足"), MsgButtons::Ok, MsgIcon::Exclamation, gameTitle);
+        sv.dialogs.messageBox(QStringLiteral("獅鐵牌不足"), MsgButtons::Ok, MsgIcon::None, gameTitle);
     } else if (n > room) {
         // The diamond balance holds at most 32767. Rather than cut the
         // exchange short or wrap the balance, nothing is exchanged and the
@@ -67,7 +67,7 @@ void Shop::CoinToCoin_Click()
         sv.dialogs.messageBox(QStringLiteral("獅頭鑽最多只能擁有 %1 顆，\r\n這次最多只能兌換 %2 顆獅頭鑽，獅鐵牌都還在。")
                                   .arg(mostDiamonds)
                                   .arg(std::max<qint64>(room, 0)),
-                              MsgButtons::Ok, MsgIcon::Exclamation, gameTitle);
+                              MsgButtons::Ok, MsgIcon::None, gameTitle);
     } else {
         diamondCount = qint16(diamondCount + n);
         ironCount = qint16(ironCount - medals);

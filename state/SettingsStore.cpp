@@ -7,7 +7,7 @@
 namespace tarovin {
 
 SettingsStore::SettingsStore(const QString& path)
-    : settings_(std::make_unique<QSettings>(path, QSettings::IniFormat))
+    : path_(path), settings_(std::make_unique<QSettings>(path, QSettings::IniFormat))
 {
 }
 
@@ -65,14 +65,53 @@ qint32 SettingsStore::GetInt(const QString& section, const QString& key, qint32 
     return n ? toInt32(*n) : def;
 }
 
-WriteResult SettingsStore::syncAndCheck()
+// Qt shares one parsed copy of the file between all its objects, with every
+// change that has not reached the disk yet; a new object finds it again, and
+// its opening tries once more to write what is still waiting.
+void SettingsStore::reopen()
+{
+    settings_.reset();
+    settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+}
+
+SettingsStore::Previous SettingsStore::previousValues(const QStringList& addresses) const
+{
+    // Another copy of the game may have written meanwhile; what a refused
+    // write puts back is what the disk holds now.
+    settings_->sync();
+    Previous previous;
+    for (const QString& address : addresses) {
+        std::optional<QVariant> value;
+        if (settings_->contains(address))
+            value = settings_->value(address);
+        previous.append({address, value});
+    }
+    return previous;
+}
+
+WriteResult SettingsStore::syncAndCheck(const Previous& previous)
 {
     settings_->sync();
-    if (settings_->status() == QSettings::AccessError)
-        return {false, QStringLiteral("無法寫入設定檔 %1").arg(settings_->fileName())};
-    if (settings_->status() == QSettings::FormatError)
+    // An object keeps the first error it ever met, and reading a damaged file
+    // is one, so its status says little about this write. A fresh object
+    // tries again whatever this write left waiting: if it opens without an
+    // error, the write is on the disk.
+    if (settings_->status() != QSettings::NoError)
+        reopen();
+    const QSettings::Status status = settings_->status();
+    if (status == QSettings::NoError)
+        return {};
+    // Qt would keep the refused values, show them to every screen and write
+    // them at the next sync that succeeds. Put back what the disk holds.
+    for (auto it = previous.crbegin(); it != previous.crend(); ++it) {
+        if (it->second)
+            settings_->setValue(it->first, *it->second);
+        else
+            settings_->remove(it->first);
+    }
+    if (status == QSettings::FormatError)
         return {false, QStringLiteral("設定檔 %1 的格式有誤").arg(settings_->fileName())};
-    return {};
+    return {false, QStringLiteral("無法寫入設定檔 %1").arg(settings_->fileName())};
 }
 
 WriteResult SettingsStore::SaveInt(const QString& section, const QString& key, qint32 value)
@@ -82,28 +121,35 @@ WriteResult SettingsStore::SaveInt(const QString& section, const QString& key, q
 
 WriteResult SettingsStore::SaveAll(const QList<Entry>& entries)
 {
+    QStringList addresses;
     for (const Entry& e : entries) {
         QString problem = nameProblem(e.section);
         if (problem.isEmpty())
             problem = nameProblem(e.key);
         if (!problem.isEmpty())
             return {false, problem};
+        addresses << e.section + u'/' + e.key;
     }
-    for (const Entry& e : entries)
-        settings_->setValue(e.section + u'/' + e.key, QString::number(e.value));
-    return syncAndCheck();
+    const Previous previous = previousValues(addresses);
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        settings_->setValue(addresses[i], QString::number(entries[i].value));
+    return syncAndCheck(previous);
 }
 
 void SettingsStore::EnsureInt(const QString& section, const QString& key, qint32 value)
 {
-    if (GetInt(section, key, 404) == 404)
+    bool found = false;
+    const QString text = readText(section, key, &found);
+    if (!found || !parseDecimal(text))
         SaveInt(section, key, value);
 }
 
 WriteResult SettingsStore::DeleteApp()
 {
+    settings_->sync();
+    const Previous previous = previousValues(settings_->allKeys());
     settings_->clear();
-    return syncAndCheck();
+    return syncAndCheck(previous);
 }
 
 std::optional<SettingsStore::Rows> SettingsStore::GetAll(const QString& section) const

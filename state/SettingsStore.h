@@ -20,7 +20,9 @@ struct WriteResult {
 
 // All that the game remembers, as integers under (section, key), kept in the
 // per-user INI file of the application "TAROVIN". Nothing is cached: every read
-// and write goes to the file, and every write is synced at once.
+// and write goes to the file, and every write is synced at once. Each write
+// reports on itself alone, and a write the disk refused is taken back, so
+// that what every screen reads is what the disk holds.
 class SettingsStore {
 public:
     using Rows = QList<QPair<QString, QString>>;
@@ -35,7 +37,7 @@ public:
     // number. Fractions round half to even; numbers beyond 32 bits are clamped.
     qint32 GetInt(const QString& section, const QString& key, qint32 def) const;
     WriteResult SaveInt(const QString& section, const QString& key, qint32 value);
-    // Writes value only when the key is missing, not numeric, or holds 404.
+    // Writes value only when the key is missing or does not hold a number.
     void EnsureInt(const QString& section, const QString& key, qint32 value);
     // Removes every section and key of the application.
     WriteResult DeleteApp();
@@ -59,9 +61,17 @@ public:
     static QString nameProblem(const QString& name);
 
 private:
-    QString readText(const QString& section, const QString& key, bool* found) const;
-    WriteResult syncAndCheck();
+    // What the disk held under each address before a write: its value, or
+    // nothing for a key that was not there.
+    using Previous = QList<QPair<QString, std::optional<QVariant>>>;
 
+    QString readText(const QString& section, const QString& key, bool* found) const;
+    void reopen();
+    void prepareWrite();
+    Previous previousValues(const QStringList& addresses) const;
+    WriteResult syncAndCheck(const Previous& previous);
+
+    QString path_;
     std::unique_ptr<QSettings> settings_;
 };
 

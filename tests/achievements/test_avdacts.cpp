@@ -55,7 +55,7 @@ private slots:
         QTest::newRow("armed") << "1" << "1";
         QTest::newRow("an unawardable 3") << "3" << "3";
         QTest::newRow("a stored 0 stays unarmed") << "0" << "0";
-        QTest::newRow("404 counts as missing") << "404" << "1";
+        QTest::newRow("a stored 404 stays") << "404" << "404";
     }
 
     void armingKeepsWhatIsThere()

@@ -53,7 +53,7 @@ private slots:
         QTest::newRow("diamonds past 16 bits are kept") << "SETTINGS" << "DIAMOND" << 99999 << "99999";
         QTest::newRow("diamonds below 16 bits are kept") << "SETTINGS" << "IRON" << -99999 << "-99999";
         QTest::newRow("a wrap to zero is not a zero") << "SETTINGS" << "DIAMOND" << 65536 << "65536";
-        QTest::newRow("404 item resets") << "ITEMS" << "TOTEM" << 404 << "0";
+        QTest::newRow("a count of 404 stays") << "ITEMS" << "TOTEM" << 404 << "404";
         QTest::newRow("an item count stays") << "ITEMS" << "GIFT" << 3 << "3";
     }
 

@@ -1,14 +1,25 @@
 #include "state/Numbers.h"
 #include "state/SettingsStore.h"
+#include "tests/support/ReadOnlyPath.h"
+#include "tests/support/StoreOnDisk.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace tarovin;
+using namespace tarovin::test;
 
-// The store as every screen relies on it: numeric reading, writing, the 404
-// sentinel, listing and wiping, and the names it refuses.
+namespace {
+
+// A store that Qt reads with a format error: a broken section header and a
+// line that is neither a key nor a comment.
+const QByteArray damagedStore = "[SETTINGS]\nDIAMOND=12\nthis line is broken\n[ITEMS\nTOTEM=3\n";
+
+} // namespace
+
+// The store as every screen relies on it: numeric reading, writing, ensuring,
+// listing and wiping, the names it refuses, and writes the disk refuses.
 class TestStore : public QObject {
     Q_OBJECT
 
@@ -91,18 +102,19 @@ private slots:
         QCOMPARE(again.GetInt("ITEMS", "C", 0), 2147483647);
     }
 
-    void ensureIntWritesOnlyMissingJunkOr404_data()
+    void ensureIntWritesOnlyMissingOrJunk_data()
     {
         QTest::addColumn<QByteArray>("stored"); // empty: no key at all
         QTest::addColumn<int>("expected");
         QTest::newRow("missing") << QByteArray() << 0;
         QTest::newRow("letters") << QByteArray("x") << 0;
-        QTest::newRow("sentinel") << QByteArray("404") << 0;
+        QTest::newRow("empty text") << QByteArray("\"\"") << 0;
+        QTest::newRow("a count of 404 stays") << QByteArray("404") << 404;
         QTest::newRow("three stays") << QByteArray("3") << 3;
         QTest::newRow("405 stays") << QByteArray("405") << 405;
     }
 
-    void ensureIntWritesOnlyMissingJunkOr404()
+    void ensureIntWritesOnlyMissingOrJunk()
     {
         QFETCH(QByteArray, stored);
         QFETCH(int, expected);
@@ -110,6 +122,7 @@ private slots:
         SettingsStore store(path());
         store.EnsureInt("ITEMS", "TOTEM", 0);
         QCOMPARE(store.GetInt("ITEMS", "TOTEM", -1), expected);
+        QCOMPARE(storeOnDisk(path()).filter("ITEMS/TOTEM="), QStringList{"ITEMS/TOTEM=" + QString::number(expected)});
     }
 
     void getAllListsASectionOrNothing()
@@ -137,6 +150,64 @@ private slots:
         QCOMPARE(store.GetInt("SETTINGS", "SOUNDOPT", 9), 9);
         SettingsStore fresh(path());
         QCOMPARE(fresh.GetInt("AVDA", "TITLE", 0), 0);
+    }
+
+    // Qt keeps the first error an object ever met; reading a damaged store
+    // must not make every later write of the run look failed.
+    void writesAfterADamagedStoreAreJudgedOnTheirOwn()
+    {
+        writeRaw(damagedStore);
+        SettingsStore store(path());
+        QCOMPARE(store.GetInt("SETTINGS", "DIAMOND", -1), 12);
+        QVERIFY(store.GetAll("ITEMS").has_value());
+        QVERIFY(store.SaveInt("ITEMS", "GIFT", 2));
+        QVERIFY(store.SaveAll({{"PET", "FOOD", 50}, {"AVDA", "TITLE", 1}}));
+        const QStringList disk = storeOnDisk(path());
+        QVERIFY2(disk.contains("ITEMS/GIFT=2") && disk.contains("PET/FOOD=50"), qPrintable(disk.join(' ')));
+        QVERIFY(store.DeleteApp());
+        QCOMPARE(storeOnDisk(path()), QStringList());
+    }
+
+    // A write the disk refuses is reported, leaves every reading as the disk
+    // has it, and never reaches the disk later, when the next write lands.
+    void aRefusedWriteChangesNeitherMemoryNorDisk_data()
+    {
+        QTest::addColumn<bool>("folder"); // the folder read-only, else the file
+        QTest::addColumn<bool>("wipe");   // DeleteApp, else SaveAll
+        QTest::newRow("read-only file, keys") << false << false;
+        QTest::newRow("read-only file, wipe") << false << true;
+        QTest::newRow("read-only folder, keys") << true << false;
+        QTest::newRow("read-only folder, wipe") << true << true;
+    }
+
+    void aRefusedWriteChangesNeitherMemoryNorDisk()
+    {
+        QFETCH(bool, folder);
+        QFETCH(bool, wipe);
+        SettingsStore store(path());
+        QVERIFY(store.SaveAll({{"SETTINGS", "DIAMOND", 12}, {"ITEMS", "TOTEM", 3}}));
+        const QStringList before = storeOnDisk(path());
+        QCOMPARE(before, (QStringList{"ITEMS/TOTEM=3", "SETTINGS/DIAMOND=12"}));
+        {
+            ReadOnlyPath readOnly(folder ? QFileInfo(path()).path() : path());
+            if (!readOnly.unavailable().isEmpty())
+                QSKIP(qPrintable(readOnly.unavailable()));
+            const WriteResult r =
+                wipe ? store.DeleteApp() : store.SaveAll({{"SETTINGS", "DIAMOND", 99}, {"ITEMS", "GIFT", 5}});
+            QVERIFY(!r.ok);
+            QVERIFY(!r.error.isEmpty());
+            QCOMPARE(store.GetInt("SETTINGS", "DIAMOND", -1), 12);
+            QCOMPARE(store.GetInt("ITEMS", "TOTEM", -1), 3);
+            QCOMPARE(store.GetInt("ITEMS", "GIFT", -1), -1);
+            QVERIFY(store.GetAll("ITEMS").has_value());
+            QCOMPARE(store.GetAll("ITEMS")->size(), 1);
+            // Still refused, still reported: a second try is judged anew.
+            QVERIFY(!store.SaveInt("PET", "FOOD", 1));
+            QCOMPARE(storeOnDisk(path()), before);
+        }
+        QVERIFY(store.SaveInt("PET", "HAPPY", 50));
+        QCOMPARE(storeOnDisk(path()), (QStringList{"ITEMS/TOTEM=3", "PET/HAPPY=50", "SETTINGS/DIAMOND=12"}));
+        QCOMPARE(store.GetInt("PET", "FOOD", -1), -1);
     }
 
     void refusedNamesWriteNothing_data()

@@ -2,23 +2,37 @@
 #include "settings/Settings.h"
 #include "state/Keys.h"
 #include "tests/support/Harness.h"
+#include "tests/support/OrdinaryUser.h"
+#include "tests/support/ReadOnlyPath.h"
+#include "tests/support/StoreOnDisk.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
 
+#include <string_view>
+
 using namespace tarovin;
 using namespace tarovin::test;
+using namespace std::literals;
 
 namespace {
 
 const QString question = QStringLiteral("是否覆蓋？\r\n存檔日期: ");
 const QString failure = QStringLiteral("讀取檔案時發生錯誤: ");
+const QString nothingToImport = QStringLiteral("這個檔案裡沒有咕嚕果的存檔資料，沒有載入任何資料。");
 
 QString warning(const QString& key, const QString& value)
 {
     return QStringLiteral("讀取錯誤: ") + key + QStringLiteral(" 的值不是整數 --> ") + value;
+}
+
+// A literal with NUL bytes among its characters.
+QByteArray bytes(std::string_view text)
+{
+    return QByteArray(text.data(), qsizetype(text.size()));
 }
 
 // Every key of the store file, in every group, as "GROUP/KEY=text", sorted.
@@ -214,6 +228,46 @@ private slots:
         QVERIFY(!QFileInfo(path).isFile());
     }
 
+    // The folder takes no new file but the save in it can still be written:
+    // the export writes it in place rather than fail.
+    void anExportIntoAReadOnlyFolderOverAWritableFile()
+    {
+        Fixture t;
+        const QString folder = t.path("saves");
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = folder + "/save.tvd";
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("an older save\r\n");
+        old.close();
+        constexpr auto readAll = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        constexpr auto enterAll = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+        constexpr auto writeAll = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+        QVERIFY(QFile::setPermissions(t.h.dir.path(), QFile::permissions(t.h.dir.path()) | enterAll));
+        const QFile::Permissions folderWas = QFile::permissions(folder);
+        QVERIFY(QFile::setPermissions(folder, readAll | enterAll));
+        // Writable again at the end, so that the test folder can be removed.
+        const auto restore = qScopeGuard([&] { QFile::setPermissions(folder, folderWas); });
+        QVERIFY(QFile::setPermissions(file, readAll | writeAll));
+        {
+            OrdinaryUser user;
+            if (!user.unavailable().isEmpty())
+                QSKIP(qPrintable(user.unavailable()));
+            if (QFile probe(folder + "/probe"); probe.open(QIODevice::WriteOnly))
+                QSKIP("No read-only folder on this machine: a new file could still be made in it");
+            t.h.dialogs.expectSaveFile(file);
+            t.h.dialogs.expectMessage(MsgOk);
+            t.h.click("download");
+        }
+        QCOMPARE(t.h.dialogs.shown.size(), size_t(2));
+        QCOMPARE(t.h.dialogs.shown[1].text, QString("儲存成功!"));
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray text = saved.readAll();
+        QVERIFY2(text.startsWith("MANIFEST\r\n") && text.contains("        DIAMOND = 12\r\n") && text.endsWith("END REG\r\n"),
+                 text.constData());
+    }
+
     void exportThenImportWithYesRestoresEveryKeyAndKeepsNewerOnes()
     {
         Fixture t;
@@ -263,9 +317,12 @@ private slots:
         QTest::newRow("lower-case keywords, section as written")
             << QByteArray("manifest\r\ncre_date=2024,2,29\r\nreg\r\nclass pet\r\nFOOD = 70\r\nend class\r\n"
                           "Class Items\r\nTOTEM = 4\r\nEnd Class\r\n")
-            << QStringList{question + "2024,2,29"} << QStringList{"Items/TOTEM=4", "pet/FOOD=70"};
+            << QStringList{question + "2024,2,29"} << QStringList{"ITEMS/TOTEM=4", "PET/FOOD=70"};
+        QTest::newRow("the game's sections in any case, other names as written")
+            << QByteArray("  CLASS SeTTings\r\n  IRON = 8\r\n  CLASS aVdA\r\n  TITLE = 2\r\n  CLASS Pets\r\n  A = 1\r\n")
+            << QStringList{question} << QStringList{"AVDA/TITLE=2", "Pets/A=1", "SETTINGS/IRON=8"};
         QTest::newRow("a tab-indented CLASS line is not a CLASS line")
-            << QByteArray("\tCLASS ITEMS\r\n        TOTEM = 9\r\n") << QStringList{} << QStringList{};
+            << QByteArray("\tCLASS ITEMS\r\n        TOTEM = 9\r\n") << QStringList{nothingToImport} << QStringList{};
         QTest::newRow("a tab-indented CLASS line leaves the section open")
             << QByteArray("  CLASS AVDA\r\n\tCLASS ITEMS\r\n        TOTEM = 2\r\n") << QStringList{question}
             << QStringList{"AVDA/TOTEM=2"};
@@ -309,7 +366,18 @@ private slots:
             << QStringList{"MYPET/LONGNAME=1000"};
         QTest::newRow("a byte-order mark in front is skipped")
             << QByteArray("\xEF\xBB\xBF  CLASS ITEMS\r\n  GIFT = 8\r\n") << QStringList{question} << QStringList{"ITEMS/GIFT=8"};
-        QTest::newRow("an empty file") << QByteArray() << QStringList{} << QStringList{};
+        QTest::newRow("an empty file") << QByteArray() << QStringList{nothingToImport} << QStringList{};
+        QTest::newRow("a picture chosen by mistake")
+            << bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0\x1f\xf3\xff" "a"sv)
+            << QStringList{nothingToImport} << QStringList{};
+        // Save files are written in the platform's 8-bit code page: a note in
+        // Big5 (我的存檔) is a line like any other the reader does not know.
+        QTest::newRow("a file in Big5")
+            << QByteArray("\xa7\xda\xaa\xba\xa6\x73\xc0\xc9\r\n  CLASS ITEMS\r\n  TOTEM = 40\r\n  NAME = \xb7\xe0\xa4\x6c\r\n")
+            << QStringList{question, warning("NAME", "獅子")} << QStringList{"ITEMS/TOTEM=40"};
+        QTest::newRow("lines with NUL bytes are skipped")
+            << bytes("  CLASS ITEMS\r\n  TOTEM = 40\r\n  GIFT\0 = 3\r\n\0\0\0\r\n  SCOREX = 2\r\n"sv)
+            << QStringList{question} << QStringList{"ITEMS/SCOREX=2", "ITEMS/TOTEM=40"};
     }
 
     void theGrammarIsLenient()
@@ -344,8 +412,6 @@ private slots:
             << head + "  CLASS ITEMS/../SETTINGS\r\n  DIAMOND = 9999\r\n" << asked << "第 5 行: 名稱「ITEMS/../SETTINGS」";
         QTest::newRow("a backslash in the key") << head + "  A\\B = 1\r\n" << asked << "第 4 行: 名稱「A\\B」";
         QTest::newRow("a tab-indented key line") << head + "\tGIFT = 1\r\n" << asked << "第 4 行: 名稱含有控制字元";
-        QTest::newRow("NUL bytes") << head + QByteArray("\0\0\0", 3) << QStringList{} << "檔案不是文字檔";
-        QTest::newRow("not UTF-8") << head + "  NOTNT = 1 \xff\xfe\r\n" << QStringList{} << "檔案不是文字檔";
         QTest::newRow("many megabytes") << head + QByteArray(3 * 1024 * 1024, ' ') << QStringList{} << "檔案太大";
         QTest::newRow("a line of a million characters")
             << head + "  SCOREX = " + QByteArray(1000000, '1') + "\r\n" << QStringList{} << "第 4 行太長";
@@ -372,6 +438,67 @@ private slots:
         QVERIFY2(boxes.last().startsWith(failure) && boxes.last().contains(reason), qPrintable(boxes.last()));
         QCOMPARE(t.h.dialogs.shown.back().icon, MsgIcon::Critical);
         QCOMPARE(dump(t.h), before);
+    }
+
+    // The store was damaged when the game started; an import answered Yes
+    // still lands and says nothing more.
+    void anImportOnAStoreDamagedAtStartLands()
+    {
+        QTemporaryDir dir;
+        const QString store = dir.filePath("TAROVIN.ini");
+        QFile f(store);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[SETTINGS]\nSOUNDOPT=1\nthis line is broken\n[ITEMS\nTOTEM=3\n");
+        f.close();
+        Harness h(store);
+        h.add<Settings>();
+        h.start("Settings");
+        const QString file = dir.filePath("save.tvd");
+        QFile save(file);
+        QVERIFY(save.open(QIODevice::WriteOnly));
+        save.write("  CLASS ITEMS\r\n        TOTEM = 7\r\n        GIFT = 2\r\n  END CLASS\r\n");
+        save.close();
+        h.dialogs.expectOpenFile(file);
+        h.dialogs.expectMessage(MsgYes);
+        h.click("in");
+        QCOMPARE(h.dialogs.shown.size(), size_t(2));
+        const QStringList disk = storeOnDisk(store);
+        QVERIFY2(disk.contains("ITEMS/TOTEM=7") && disk.contains("ITEMS/GIFT=2"), qPrintable(disk.join(' ')));
+    }
+
+    void aRefusedImportSaysSoAndNothingOfItLandsLater_data()
+    {
+        QTest::addColumn<bool>("folder"); // the folder read-only, else the file
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("read-only folder") << true;
+    }
+
+    void aRefusedImportSaysSoAndNothingOfItLandsLater()
+    {
+        QFETCH(bool, folder);
+        Fixture t;
+        const QString store = t.h.store.path();
+        const QStringList before = storeOnDisk(store);
+        const QString file = t.write("refused.tvd", "  CLASS SETTINGS\r\n  DIAMOND = 500\r\n  SOUNDOPT = 2\r\n"
+                                                    "  CLASS ITEMS\r\n  TOTEM = 40\r\n  GIFT = 9\r\n");
+        {
+            ReadOnlyPath readOnly(folder ? QFileInfo(store).path() : store);
+            if (!readOnly.unavailable().isEmpty())
+                QSKIP(qPrintable(readOnly.unavailable()));
+            const QStringList boxes = t.import(file, MsgYes, 2);
+            QCOMPARE(boxes.size(), 2);
+            QCOMPARE(boxes.first(), question);
+            QVERIFY2(boxes.last().startsWith(failure), qPrintable(boxes.last()));
+            QCOMPARE(t.h.dialogs.shown.back().icon, MsgIcon::Critical);
+            // Every screen still reads the progress the disk holds.
+            QCOMPARE(t.h.stored(keys::settings, keys::diamond), 12);
+            QCOMPARE(t.h.stored(keys::items, keys::totem), 3);
+            QCOMPARE(t.h.stored(keys::items, keys::gift), -999999);
+            QCOMPARE(storeOnDisk(store), before);
+        }
+        // Writable again: the next write lands, the refused import does not.
+        QVERIFY(t.h.store.SaveInt(keys::pet, keys::food, 50));
+        QCOMPARE(storeOnDisk(store), merged(before, {"PET/FOOD=50"}));
     }
 
     void aFileThatCannotBeOpenedFailsAtOnce_data()

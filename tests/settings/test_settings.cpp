@@ -1,6 +1,8 @@
 #include "settings/Settings.h"
 #include "state/Keys.h"
 #include "tests/support/Harness.h"
+#include "tests/support/ReadOnlyPath.h"
+#include "tests/support/StoreOnDisk.h"
 
 #include <QDir>
 #include <QTest>
@@ -139,6 +141,63 @@ private slots:
         QCOMPARE(h.dialogs.shown.back().icon, MsgIcon::Critical);
         QVERIFY(!h.navigator.ended());
         QCOMPARE(h.currentName(), QString("Settings"));
+    }
+
+    // The store was damaged when the game started (the player was told and
+    // a copy is kept aside); wiping it must still end the program.
+    void aWipeOnAStoreDamagedAtStartEndsWithTheStoreEmpty()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("TAROVIN.ini");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[SETTINGS]\nSOUNDOPT=1\nthis line is broken\n[ITEMS\nTOTEM=3\n");
+        f.close();
+        Harness h(path);
+        h.add<Settings>();
+        h.start("Settings");
+        h.dialogs.expectMessage(MsgOk);
+        h.click("Delcookie");
+        QCOMPARE(h.dialogs.shown.size(), size_t(1));
+        QVERIFY(h.navigator.ended());
+        QCOMPARE(storeOnDisk(path), QStringList());
+    }
+
+    void aRefusedWipeSaysSoAndKeepsEverything_data()
+    {
+        QTest::addColumn<bool>("folder"); // the folder read-only, else the file
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("read-only folder") << true;
+    }
+
+    void aRefusedWipeSaysSoAndKeepsEverything()
+    {
+        QFETCH(bool, folder);
+        Harness h;
+        h.add<Settings>();
+        QVERIFY(h.store.SaveAll({{keys::settings, keys::soundOpt, 1}, {keys::settings, keys::diamond, 12},
+                                 {keys::pet, keys::food, 40}}));
+        const QString path = h.store.path();
+        const QStringList before = storeOnDisk(path);
+        h.start("Settings");
+        {
+            ReadOnlyPath readOnly(folder ? QFileInfo(path).path() : path);
+            if (!readOnly.unavailable().isEmpty())
+                QSKIP(qPrintable(readOnly.unavailable()));
+            h.dialogs.expectMessage(MsgOk);
+            h.dialogs.expectMessage(MsgOk);
+            h.click("Delcookie");
+            QCOMPARE(h.dialogs.shown.size(), size_t(2));
+            QVERIFY2(h.dialogs.shown.back().text.startsWith("清空資料時發生錯誤: "), qPrintable(h.dialogs.shown.back().text));
+            QVERIFY(!h.navigator.ended());
+            // Every screen still reads the progress the disk holds.
+            QCOMPARE(h.stored(keys::settings, keys::diamond), 12);
+            QCOMPARE(h.stored(keys::pet, keys::food), 40);
+            QCOMPARE(storeOnDisk(path), before);
+        }
+        // Writable again: the next write lands, the refused wipe does not.
+        h.click("Swich1_2");
+        QCOMPARE(storeOnDisk(path), (QStringList{"PET/FOOD=40", "SETTINGS/DIAMOND=12", "SETTINGS/SOUNDOPT=2"}));
     }
 
     void closeButtonAndCloseBoxReturnToTheMenuInSilence_data()

@@ -116,6 +116,8 @@ private slots:
         for (const auto& box : h.dialogs.shown) {
             QCOMPARE(box.defaultText, box.kind == ScriptedDialogs::Kind::Input ? offer : QString());
             QCOMPARE(box.buttons, box.kind == ScriptedDialogs::Kind::Input ? MsgButtons::OkCancel : MsgButtons::Ok);
+            // An OK-only refusal carries no icon.
+            QCOMPARE(box.icon, MsgIcon::None);
         }
         QCOMPARE(answered, answers.size());
         QCOMPARE(h.dialogs.pending(), 0);

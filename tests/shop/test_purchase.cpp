@@ -111,8 +111,11 @@ private slots:
 
         QCOMPARE(h.audio.played, QStringList{sound});
         QCOMPARE(boxes(h), message.isEmpty() ? QStringList() : QStringList{message + "@購買物品"});
-        if (!message.isEmpty())
+        // An OK-only refusal carries no icon.
+        if (!message.isEmpty()) {
             QCOMPARE(h.dialogs.shown.front().buttons, MsgButtons::Ok);
+            QCOMPARE(h.dialogs.shown.front().icon, MsgIcon::None);
+        }
         QCOMPARE(h.stored(keys::settings, keys::diamond), diamondsAfter);
         QCOMPARE(h.stored(keys::items, key), ownedAfter);
         QCOMPARE(h.ctl("dmtxt").caption, QString::number(diamondsAfter));
