@@ -196,6 +196,44 @@ private slots:
         for (const char* wait : {"tmr2x", "Timernt", "Timerslo"})
             QVERIFY2(!g.game.timer(QString::fromLatin1(wait)).running(), wait);
     }
+
+    void aClickOnAWaitingPictureReachesNothing()
+    {
+        // Two games on virtual time, the same draws, double coins used in
+        // both; in one the player keeps clicking the waiting picture. The
+        // energy each loses is the lions' contacts alone, the same in both.
+        auto play = [](bool clickTheWait) {
+            Harness h;
+            h.store.SaveInt(keys::items, keys::scoreX, 3);
+            Gamepage& game = h.add<Gamepage>();
+            h.random.push(700.0 / 14310);
+            h.random.push(9000.0 / 14310);
+            QElapsedTimer clock;
+            clock.start();
+            FrontEnd frontEnd(h.scheduler, h.navigator, clock);
+            h.start(QStringLiteral("Gamepage"));
+            QWidget* window = shownWindow();
+            h.click(QStringLiteral("Twoscore"));
+            frontEnd.afterEvent();
+            PictureButton* wait = nullptr;
+            for (PictureButton* b : window->findChildren<PictureButton*>())
+                if (b->isVisible() && b->accessibleName() == QStringLiteral("雙倍獅幣"))
+                    wait = b;
+            for (int step = 0; step < 60; ++step) {
+                h.advance(100);
+                frontEnd.afterEvent();
+                if (clickTheWait && wait)
+                    QTest::mouseClick(wait, Qt::LeftButton);
+            }
+            return std::make_pair(game.energy, wait != nullptr);
+        };
+        const auto [clicked, found] = play(true);
+        QVERIFY(found);
+        const auto [untouched, alsoFound] = play(false);
+        QVERIFY(alsoFound);
+        QVERIFY(untouched < 56); // the lions did meet
+        QCOMPARE(clicked, untouched);
+    }
 };
 
 QTEST_MAIN(TestPlaying)
