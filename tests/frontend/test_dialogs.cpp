@@ -119,8 +119,10 @@ FileDialogSetup setupOf(QWidget* box)
             dialog->acceptMode(), dialog->fileMode()};
 }
 
-// Types name into the file dialog's name field in folder and presses Enter.
-void typeName(QWidget* box, const QString& folder, const QString& name)
+// Puts name in the file dialog's name field in folder and presses Enter. The
+// name is set rather than typed: typing opens the completion list, which
+// would take the Enter whenever the folder's listing comes in time.
+void enterName(QWidget* box, const QString& folder, const QString& name)
 {
     auto* dialog = qobject_cast<QFileDialog*>(box);
     QVERIFY(dialog);
@@ -128,7 +130,7 @@ void typeName(QWidget* box, const QString& folder, const QString& name)
     auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     QVERIFY(field);
     field->setFocus();
-    QTest::keyClicks(field, name);
+    field->setText(name);
     QTest::keyClick(field, Qt::Key_Return);
 }
 
@@ -214,7 +216,7 @@ private slots:
 
     void theSaveDialog_data()
     {
-        QTest::addColumn<QString>("name"); // typed and confirmed with Enter; empty: the box is ended by how
+        QTest::addColumn<QString>("name"); // entered and confirmed with Enter; empty: the box is ended by how
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("chosen"); // relative to the folder; empty: nothing chosen
         QTest::newRow("a name without an ending gets .tvd") << "mysave" << "" << "mysave.tvd";
@@ -237,7 +239,7 @@ private slots:
             if (name.isEmpty())
                 end(box, how);
             else
-                typeName(box, folder.path(), name);
+                enterName(box, folder.path(), name);
         });
         const QString result = dialogs.saveFileName(gameTitle, saveFilters, QStringLiteral("tvd"));
         QVERIFY(player.acted());
@@ -278,7 +280,7 @@ private slots:
             if (name.isEmpty())
                 end(box, how);
             else
-                typeName(box, folder.path(), name);
+                enterName(box, folder.path(), name);
         });
         const QString result = dialogs.openFileName(gameTitle, saveFilters);
         QVERIFY(player.acted());
