@@ -104,7 +104,11 @@ QString writeWhole(const QString& path, const QByteArray& bytes)
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("無法建立檔案「%1」(%2)").arg(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    // The bytes wait in QSaveFile's buffer, and commit() renames the file
+    // even when the flush that writes them fails (a full disk): it would put
+    // a cut-off save in place of the old one and call that a success. So
+    // the flush comes first, and is checked.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString why = file.errorString();
         file.cancelWriting();
         return QStringLiteral("無法寫入檔案「%1」(%2)").arg(path, why);

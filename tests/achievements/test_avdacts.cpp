@@ -2,6 +2,8 @@
 #include "state/Keys.h"
 #include "tests/support/Harness.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace tarovin;
@@ -66,9 +68,18 @@ private slots:
         openWith(h, {{"TWENTY", before}, {"PET", "2"}});
         QCOMPARE(h.storedText(keys::avda, "TWENTY"), after);
         QCOMPARE(h.storedText(keys::avda, "PET"), QString("2"));
-        // A second visit changes nothing either.
+        // A second visit finds every key armed or set and writes nothing,
+        // not even the values that are there: the store file keeps the date
+        // it is given here.
         h.click("Aboutexit");
+        const QDateTime longAgo(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
+        {
+            QFile file(h.store.path());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        }
         h.navigator.switchTo("Avdacts", h.current());
+        QCOMPARE(QFileInfo(h.store.path()).lastModified().toUTC(), longAgo);
         QCOMPARE(h.storedText(keys::avda, "TWENTY"), after);
         QCOMPARE(h.storedText(keys::avda, "PET"), QString("2"));
     }

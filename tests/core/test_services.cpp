@@ -79,17 +79,19 @@ private slots:
         QCOMPARE(DaysBetween(first, second), days);
     }
 
-    void soundsPlayFromResourcesAndOverlap()
+    void everyPlayReachesTheOutputAndNoneStopsAnother()
     {
+        // Whether sounds are heard together is the audio output's affair; the
+        // player's part is to hand on every play in order, a repeated one
+        // too, and never to stop one sound for the next.
         Harness h;
         h.sound.PlayResSound("BTNSOUND");
         h.sound.PlayResSound("BTNSOUND");
         h.sound.PlayResSound("GAMEOVER");
-        QCOMPARE(h.audio.played, (QStringList{"BTNSOUND", "BTNSOUND", "GAMEOVER"}));
         h.sound.StopAllSounds();
-        QCOMPARE(h.audio.stops, 1);
-        h.sound.CleanTempSounds(); // leaves playing sounds alone
-        QCOMPARE(h.audio.stops, 1);
+        h.sound.PlayResSound("VEXO");
+        QCOMPARE(h.audio.events, (QStringList{"BTNSOUND", "BTNSOUND", "GAMEOVER", "STOP", "VEXO"}));
+        QVERIFY(h.dialogs.shown.empty());
     }
 
     void everySoundOfTheGameIsThere()

@@ -52,6 +52,23 @@ private slots:
         QCOMPARE(game.energy, qint16(52));
     }
 
+    void lionsPlacedOverEachOtherMeetAtTheFirstCheck()
+    {
+        // Both draws of the load put the lions in one place: the first
+        // contact check, 50 ms in, charges the meeting, and only once.
+        Harness h;
+        auto& game = startGame(h, 5000, 6000);
+        h.advance(49);
+        QCOMPARE(game.energy, qint16(56));
+        h.advance(1);
+        QVERIFY(Gamepage::IsCollide(h.ctl("Vexo"), h.ctl("Vexotnt")));
+        QCOMPARE(game.energy, qint16(54));
+        QCOMPARE(h.ctl("Engnytxt").caption, QString("54%"));
+        h.advance(200);
+        QVERIFY(Gamepage::IsCollide(h.ctl("Vexo"), h.ctl("Vexotnt")));
+        QCOMPARE(game.energy, qint16(54));
+    }
+
     void partingAndMeetingAgainCostsAgain()
     {
         Harness h;
@@ -195,6 +212,42 @@ private slots:
         h.clickAt(5500, 7000);
         QVERIFY(game.isOver);
         QCOMPARE(h.ctl("Overtxt").caption, QString("你被炸藥獅炸掉腦袋了！"));
+    }
+
+    // The lane and the pick-up row overlap between Top 7920 and 8655; where
+    // two shown controls lie there, the one in front takes the click and the
+    // other stays as it was.
+    void theFrontOneOfTheLaneAndThePickUpRowTakesTheClick_data()
+    {
+        QTest::addColumn<QString>("front");
+        QTest::addColumn<QString>("back");
+        QTest::addColumn<QString>("sound"); // the front one's
+        QTest::newRow("the lion over the bottle") << "Vexo" << "Bottle" << "AWWREAL";
+        QTest::newRow("the dynamite lion over a diamond") << "Vexotnt" << "Diamond" << "GAMEOVER";
+        QTest::newRow("the bottle over the dynamite water") << "Bottle" << "Fakebottle" << "EFFECT";
+        QTest::newRow("the dynamite water over a diamond") << "Fakebottle" << "Diamond" << "GAMEOVER";
+        QTest::newRow("a diamond over an iron medal") << "Diamond" << "Iron" << "HAPPY";
+    }
+
+    void theFrontOneOfTheLaneAndThePickUpRowTakesTheClick()
+    {
+        QFETCH(QString, front);
+        QFETCH(QString, back);
+        QFETCH(QString, sound);
+        Harness h;
+        startGame(h, 9000, 12000); // both lions away from the spot, unless a row puts one there
+        h.timer("Timer1").setEnabled(false);
+        h.timer("Timer2").setEnabled(false);
+        for (const QString& name : {front, back}) {
+            h.ctl(name).left = 5000;
+            h.ctl(name).visible = true;
+        }
+        h.audio.clear();
+        h.clickAt(5300, 8200);
+        QCOMPARE(h.audio.played, QStringList{sound});
+        QVERIFY(h.ctl(back).visible);
+        if (front != "Vexo" && front != "Vexotnt")
+            QVERIFY(!h.ctl(front).visible);
     }
 };
 

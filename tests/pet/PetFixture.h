@@ -45,11 +45,12 @@ inline void storeBirth(Harness& h, const QDate& born)
                      {keys::pet, keys::pDay, born.day()}});
 }
 
-// A lion born today, last seen right now, with sound on.
-inline Petpage& openWith(Harness& h, const Lion& lion, const QDateTime& lastVisit = now, const QDate& born = now.date())
+// A lion born today, last seen right now, with sound on; at is "now".
+inline Petpage& openWith(Harness& h, const Lion& lion, const QDateTime& lastVisit = now, const QDate& born = now.date(),
+                         const QDateTime& at = now)
 {
     Petpage& page = h.add<Petpage>();
-    h.clock.set(now);
+    h.clock.set(at);
     h.store.SaveInt(keys::settings, keys::soundOpt, 2);
     storeLion(h, lion);
     storeLastVisit(h, lastVisit);

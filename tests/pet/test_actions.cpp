@@ -34,7 +34,8 @@ private slots:
         QTest::addColumn<QString>("sound");
         QTest::addColumn<QString>("look");
         QTest::newRow("feeding at 90 gives 100 and a dirty lion") << "Food" << 90 << 50 << 2 << 100 << 50 << 1 << "EAT" << "lion_dirty";
-        QTest::newRow("feeding at 87 gives exactly 100") << "Food" << 87 << 50 << 2 << 100 << 50 << 1 << "EAT" << "lion_dirty";
+        QTest::newRow("feeding at 88 gives 100, not 101") << "Food" << 88 << 50 << 2 << 100 << 50 << 1 << "EAT" << "lion_dirty";
+        QTest::newRow("feeding at 86 gives 99, below the hold") << "Food" << 86 << 50 << 2 << 99 << 50 << 1 << "EAT" << "lion_dirty";
         QTest::newRow("feeding a starving lion") << "Food" << -40 << 50 << 2 << -27 << 50 << 1 << "EAT" << "lion_dirty";
         QTest::newRow("a sad lion shows sad after eating") << "Food" << 50 << 10 << 2 << 63 << 10 << 1 << "EAT" << "lion_sad";
         QTest::newRow("playing at 97 gives 100") << "Play" << 50 << 97 << 2 << 50 << 100 << 2 << "HAPPY" << "lion";
@@ -234,15 +235,20 @@ private slots:
         QFETCH(bool, drags);
         Harness h;
         Petpage& page = openWith(h, {80, 80, 50, 2, 2});
+        h.random.push(0.0); // a draw that turns a lion walking right
         noTurns(h);
         h.mouseDown("Vexo", MouseButton(button), 100, 100);
         h.mouseMove("Vexo", MouseButton(button), 600, -900);
         QCOMPARE(page.dragging, drags);
         QCOMPARE(h.ctl("Vexo").left, drags ? 5780 : 5280);
         QCOMPARE(h.ctl("Vexo").top, drags ? 4900 : 5900);
-        // A held lion does not walk; one that was not picked up goes on.
+        // A held lion neither walks nor turns; one that was not picked up
+        // walks 24 steps right, turns at the draw at 1670 ms and walks 5
+        // steps back.
         h.advance(29 * tick);
-        QCOMPARE(h.ctl("Vexo").left, drags ? 5780 : 5280 + 29 * 200);
+        QCOMPARE(int(page.walkDir), drags ? 1 : -1);
+        QCOMPARE(h.ctl("Vexo").left, drags ? 5780 : 5280 + (24 - 5) * 200);
+        QCOMPARE(h.ctl("Vexo").picture.mirrored, !drags);
     }
 
     void aDroppedLionSettles_data()

@@ -155,35 +155,75 @@ private slots:
         }
     }
 
-    void theNextDayAtAnEarlierTimeChargesNoMinutesButOneDay()
+    // The dates and the clock times of two visits count apart: the dates
+    // for the daily change and the absence, the clock times for the minutes.
+    void daysAndMinutesTogether_data()
     {
+        QTest::addColumn<QDateTime>("lastVisit");
+        QTest::addColumn<int>("food");
+        QTest::addColumn<int>("mood");
+        QTest::addColumn<int>("closeness");
+        QTest::addColumn<int>("foodAfter");
+        QTest::addColumn<int>("moodAfter");
+        QTest::addColumn<int>("closenessAfter");
+        QTest::newRow("the next day at an earlier time: one day, no minutes")
+            << QDateTime(now.date().addDays(-1), QTime(18, 0)) << 40 << 30 << 50 << 40 << 30 << 24;
+        // After four hours away 60/50 would be 52/44 and lose 21; the day is
+        // judged on the values the lion came with, a loss of 18 that counts
+        // as none.
+        QTest::newRow("a new day and four hours: the day is judged first")
+            << QDateTime(now.date().addDays(-1), QTime(5, 0)) << 60 << 50 << 50 << 52 << 44 << 50;
+        // A lion this neglected would run away at any daily change, and five
+        // days would be an absence.
+        QTest::newRow("a clock set back by days: no day, but the minutes count")
+            << QDateTime(now.date().addDays(5), QTime(5, 0)) << 40 << 30 << 10 << 32 << 24 << 10;
+    }
+
+    void daysAndMinutesTogether()
+    {
+        QFETCH(QDateTime, lastVisit);
+        QFETCH(int, food);
+        QFETCH(int, mood);
+        QFETCH(int, closeness);
+        QFETCH(int, foodAfter);
+        QFETCH(int, moodAfter);
+        QFETCH(int, closenessAfter);
         Harness h;
-        openWith(h, {40, 30, 50, 2, 2}, QDateTime(now.date().addDays(-1), QTime(18, 0)));
-        QCOMPARE(h.stored(keys::pet, keys::food), 40);
-        QCOMPARE(h.stored(keys::pet, keys::happy), 30);
-        QCOMPARE(h.stored(keys::pet, keys::loveer), 24);
+        openWith(h, {food, mood, closeness, 2, 2}, lastVisit);
+        QCOMPARE(h.stored(keys::pet, keys::food), foodAfter);
+        QCOMPARE(h.stored(keys::pet, keys::happy), moodAfter);
+        QCOMPARE(h.stored(keys::pet, keys::loveer), closenessAfter);
+        QCOMPARE(h.stored(keys::pet, keys::stau), 2);
+        QCOMPARE(h.ctl("petname").caption, QString("目前有幼年獅子"));
+        QCOMPARE(h.ctl("lovetxt").caption, QString("親密度:%1%").arg(closenessAfter));
     }
 
     void aCubGrowsUpAfterSevenDaysWithoutStoringIt_data()
     {
         QTest::addColumn<int>("stage");
+        QTest::addColumn<QDate>("today");
         QTest::addColumn<int>("daysOld");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QRect>("lion"); // left, top, width, height
-        QTest::newRow("a cub of 6 days") << 2 << 6 << "目前有幼年獅子" << QRect(5280, 5900, 2995, 1825);
-        QTest::newRow("a cub of 7 days is an adult") << 2 << 7 << "目前有成年獅子" << QRect(5280, 5400, 3495, 2325);
-        QTest::newRow("a stored adult stands as high") << 3 << 0 << "目前有成年獅子" << QRect(5280, 5400, 3495, 2325);
+        const QRect cub(5280, 5900, 2995, 1825);
+        const QRect adult(5280, 5400, 3495, 2325);
+        QTest::newRow("a cub of 6 days") << 2 << now.date() << 6 << "目前有幼年獅子" << cub;
+        QTest::newRow("a cub of 7 days is an adult") << 2 << now.date() << 7 << "目前有成年獅子" << adult;
+        QTest::newRow("a cub of 7 days over the year's end") << 2 << QDate(2026, 1, 3) << 7 << "目前有成年獅子" << adult;
+        QTest::newRow("a stored adult stands as high") << 3 << now.date() << 0 << "目前有成年獅子" << adult;
     }
 
     void aCubGrowsUpAfterSevenDaysWithoutStoringIt()
     {
         QFETCH(int, stage);
+        QFETCH(QDate, today);
         QFETCH(int, daysOld);
         QFETCH(QString, caption);
         QFETCH(QRect, lion);
         Harness h;
         h.store.SaveInt(keys::avda, "PET", 1);
-        openWith(h, {80, 80, 50, 2, stage}, now, now.date().addDays(-daysOld));
+        const QDateTime at(today, now.time());
+        openWith(h, {80, 80, 50, 2, stage}, at, today.addDays(-daysOld), at);
 
         for (int visit = 0; visit < 2; ++visit) {
             const Control& v = h.ctl("Vexo");
@@ -203,23 +243,27 @@ private slots:
     void threeDaysAwayTheLionIsGoneForThatVisitOnly_data()
     {
         QTest::addColumn<int>("stage");
+        QTest::addColumn<QDate>("today");
         QTest::addColumn<int>("daysAway");
         QTest::addColumn<bool>("goneAtFirst");
-        QTest::newRow("a cub, 3 days") << 2 << 3 << true;
-        QTest::newRow("an adult, 30 days") << 3 << 30 << true;
-        QTest::newRow("no lion yet, 3 days") << 1 << 3 << true;
-        QTest::newRow("a cub, 2 days") << 2 << 2 << false;
+        QTest::newRow("a cub, 3 days") << 2 << now.date() << 3 << true;
+        QTest::newRow("an adult, 30 days") << 3 << now.date() << 30 << true;
+        QTest::newRow("no lion yet, 3 days") << 1 << now.date() << 3 << true;
+        QTest::newRow("a cub, 2 days") << 2 << now.date() << 2 << false;
+        QTest::newRow("a cub, 3 days over the year's end") << 2 << QDate(2026, 1, 2) << 3 << true;
     }
 
     void threeDaysAwayTheLionIsGoneForThatVisitOnly()
     {
         QFETCH(int, stage);
+        QFETCH(QDate, today);
         QFETCH(int, daysAway);
         QFETCH(bool, goneAtFirst);
         Harness h;
         h.store.SaveInt(keys::avda, "PETEXIT", 1);
         // Well fed and happy, so only the absence counts.
-        openWith(h, {100, 100, 50, 2, stage}, now.addDays(-daysAway));
+        const QDateTime at(today, now.time());
+        openWith(h, {100, 100, 50, 2, stage}, at.addDays(-daysAway), today, at);
 
         const QString storedStage = stage == 1 ? "目前沒有獅子" : stage == 2 ? "目前有幼年獅子" : "目前有成年獅子";
         QCOMPARE(h.ctl("petname").caption, goneAtFirst ? QString("獅子離家出走") : storedStage);
@@ -229,7 +273,7 @@ private slots:
         reopen(h);
         QCOMPARE(h.ctl("petname").caption, storedStage);
         QCOMPARE(h.ctl("Vexo").visible, stage != 1);
-        QCOMPARE(h.stored(keys::settings, keys::day), now.date().day());
+        QCOMPARE(h.stored(keys::settings, keys::day), today.day());
     }
 
     void leavingRecordsTheTimeOfOpening_data()
@@ -268,10 +312,15 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("value");
+        // Carried over, month 13 of 2025 is January 2026 and 30 February
+        // 2025 is 2 March; year 0 does not exist, or is 1 BC for a count
+        // of days.
         QTest::newRow("month 13") << "SETTINGS" << "MONTH" << 13;
         QTest::newRow("30 February") << "SETTINGS" << "DAY" << 30;
         QTest::newRow("year 0") << "SETTINGS" << "YEAR" << 0;
-        QTest::newRow("hour 25") << "SETTINGS" << "HOUR" << 25;
+        // Read as they stand, both are hours before the 05:00 of the
+        // last visit.
+        QTest::newRow("hour -1") << "SETTINGS" << "HOUR" << -1;
         QTest::newRow("minute -1") << "SETTINGS" << "MINUTE" << -1;
         QTest::newRow("a birth date on 30 February") << "PET" << "PDAY" << 30;
     }
@@ -284,8 +333,10 @@ private slots:
         Harness h;
         Petpage& page = h.add<Petpage>();
         h.clock.set(now);
-        // A neglected lion: taken at face value, the group the broken value
-        // belongs to (last date, last time, birth date) would show at once.
+        // A neglected lion: taken at face value or carried over into a real
+        // date or time, the group the broken value belongs to (last date,
+        // last time, birth date) would show at once: weeks away, a day's
+        // change and a runaway, hours away, a grown lion.
         storeLion(h, {40, 30, 10, 2, 2});
         storeLastVisit(h, now);
         storeBirth(h, now.date());
@@ -294,7 +345,7 @@ private slots:
         else if (key == keys::hour || key == keys::minute)
             storeLastVisit(h, QDateTime(now.date(), QTime(5, 0)));
         else
-            storeLastVisit(h, QDateTime(QDate(2026, 2, 3), now.time()));
+            storeLastVisit(h, QDateTime(QDate(2025, 2, 3), now.time()));
         h.store.SaveInt(section, key, value);
         h.start("Petpage");
 
@@ -305,6 +356,42 @@ private slots:
         QCOMPARE(h.stored(keys::pet, keys::loveer), 10);
         if (section == keys::pet) // the broken birth date is replaced by today's
             QCOMPARE(h.stored(keys::pet, keys::pDay), 12);
+    }
+
+    void aStageOutsideOneToFourLeavesTheRoomAsDesigned_data()
+    {
+        QTest::addColumn<int>("stage");
+        QTest::newRow("0") << 0;
+        QTest::newRow("5") << 5;
+        QTest::newRow("-2") << -2;
+    }
+
+    void aStageOutsideOneToFourLeavesTheRoomAsDesigned()
+    {
+        // Only an imported save can bring such a stage: neither a lion nor
+        // an empty room, so the room stays as it was drawn, the values are
+        // still shown, and nothing is awarded or stored for it.
+        QFETCH(int, stage);
+        Harness h;
+        h.store.SaveInt(keys::avda, "PET", 1);
+        h.store.SaveInt(keys::avda, "PETEXIT", 1);
+        openWith(h, {64, 70, 50, 2, stage});
+
+        QCOMPARE(h.ctl("petname").caption, QString("目前沒有獅子"));
+        const Control& lion = h.ctl("Vexo");
+        QVERIFY(lion.visible);
+        QCOMPARE(QRect(lion.left, lion.top, lion.width, lion.height), QRect(5280, 5900, 3495, 2325));
+        for (const char* c : {"foodtxt", "happytxt", "lovetxt", "Food", "Play", "clear"})
+            QVERIFY2(shown(h, c), c);
+        for (const char* c : {"ImageGift", "nopettxt", "use"})
+            QVERIFY2(!shown(h, c), c);
+        QCOMPARE(h.ctl("foodtxt").caption, QString("飽食度:64%"));
+        QCOMPARE(h.ctl("happytxt").caption, QString("心情值:70%"));
+        QCOMPARE(h.stored(keys::pet, keys::stau), stage);
+        QCOMPARE(h.stored(keys::avda, "PET"), 1);
+        QCOMPARE(h.stored(keys::avda, "PETEXIT"), 1);
+        QVERIFY(!h.ctl("avdatxt").visible);
+        QVERIFY(h.audio.played.isEmpty());
     }
 
     void storedValuesBeyond16BitsAreClampedOnReading()

@@ -12,7 +12,9 @@
 #include <QSettings>
 #include <QTest>
 
+#include <csignal>
 #include <string_view>
+#include <sys/resource.h>
 
 using namespace tarovin;
 using namespace tarovin::test;
@@ -208,24 +210,77 @@ private slots:
 
     void anExportThatCannotBeWrittenSaysSoAndKeepsTheOldFile_data()
     {
-        QTest::addColumn<QString>("target"); // relative to the test folder
-        QTest::newRow("missing folder") << "no/such/folder/save.tvd";
-        QTest::newRow("a folder in the way") << "TAROVIN";
+        QTest::addColumn<QString>("target");     // relative to the test folder
+        QTest::addColumn<QByteArray>("earlier"); // a save already at the target; empty for none
+        QTest::addColumn<qint64>("room");         // the most bytes a file may grow to; 0 for no limit
+        QTest::newRow("missing folder") << "no/such/folder/save.tvd" << QByteArray() << qint64(0);
+        // The folder the store itself lives in.
+        QTest::newRow("a folder in the way") << "TAROVIN" << QByteArray() << qint64(0);
+        QTest::newRow("the disk fills up over an earlier save")
+            << "earlier.tvd"
+            << QByteArray("MANIFEST\r\n    CRE_DATE = 2025,12,1\r\nEND MANIFEST\r\n\r\nREG\r\n"
+                          "  CLASS SETTINGS\r\n        DIAMOND = 7\r\n  END CLASS\r\nEND REG\r\n")
+            << qint64(64);
     }
 
     void anExportThatCannotBeWrittenSaysSoAndKeepsTheOldFile()
     {
         QFETCH(QString, target);
+        QFETCH(QByteArray, earlier);
+        QFETCH(qint64, room);
+        // While it lives, no file of this process may grow beyond the room
+        // given (0: no limit), as on a full disk: a write past it fails
+        // instead of ending the process.
+        struct FileSizeLimit {
+            rlimit before{};
+            void (*handler)(int) = SIG_DFL;
+            explicit FileSizeLimit(qint64 bytes)
+            {
+                getrlimit(RLIMIT_FSIZE, &before);
+                handler = std::signal(SIGXFSZ, SIG_IGN);
+                if (bytes == 0)
+                    return;
+                rlimit limit = before;
+                limit.rlim_cur = rlim_t(bytes);
+                setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            ~FileSizeLimit()
+            {
+                setrlimit(RLIMIT_FSIZE, &before);
+                std::signal(SIGXFSZ, handler);
+            }
+        };
         Fixture t;
         const QString path = t.path(target);
+        if (!earlier.isEmpty())
+            t.write(target, earlier);
+        const bool folder = QFileInfo(path).isDir();
+        const QStringList store = dump(t.h);
         t.h.dialogs.expectSaveFile(path);
         t.h.dialogs.expectMessage(MsgOk);
-        t.h.click("download");
+        {
+            const FileSizeLimit full(room);
+            t.h.click("download");
+        }
         QCOMPARE(t.h.dialogs.shown.size(), size_t(2));
         const auto& box = t.h.dialogs.shown[1];
         QVERIFY2(box.text.startsWith("儲存檔案時發生錯誤: "), qPrintable(box.text));
         QCOMPARE(box.icon, MsgIcon::Critical);
-        QVERIFY(!QFileInfo(path).isFile());
+
+        // Whatever was at the target is still there as it was, and nothing
+        // half-written is left beside it.
+        if (folder) {
+            QVERIFY(QFileInfo(path).isDir());
+        } else if (earlier.isEmpty()) {
+            QVERIFY(!QFileInfo::exists(path));
+        } else {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), earlier);
+        }
+        QCOMPARE(QDir(t.h.dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 earlier.isEmpty() ? QStringList() : QStringList{target});
+        QCOMPARE(dump(t.h), store);
     }
 
     // The folder takes no new file but the save in it can still be written:

@@ -1,6 +1,7 @@
 #include "ShopFixture.h"
 #include "shop/Exchange.h"
 
+#include <QSettings>
 #include <QTest>
 
 #include <limits>
@@ -47,7 +48,7 @@ private slots:
         QTest::addColumn<QStringList>("answers"); // one per question; "" is Cancel or an empty answer
         QTest::addColumn<QString>("offer");
         QTest::addColumn<QStringList>("boxes");   // every box after the first question
-        QTest::addColumn<QStringList>("sounds");
+        QTest::addColumn<QStringList>("sounds");  // none at all: the player has sound off
         QTest::addColumn<int>("diamondsAfter");
         QTest::addColumn<int>("ironAfter");
 
@@ -59,6 +60,11 @@ private slots:
         QTest::newRow("Cancel is 0") << 3 << 57 << QStringList{""} << "5" << QStringList{} << ok << 3 << 57;
         QTest::newRow("exactly 10 × n") << 0 << 30 << QStringList{"3"} << "3" << QStringList{} << ok << 3 << 0;
         QTest::newRow("leading zeros") << 0 << 30 << QStringList{"003"} << "3" << QStringList{} << ok << 3 << 0;
+        QTest::newRow("sound off, the offer taken") << 3 << 57 << QStringList{"5"} << "5" << QStringList{} << QStringList{}
+                                                    << 8 << 7;
+        QTest::newRow("sound off, a refusal and an exchange")
+            << 0 << 40 << QStringList{"12a", "3"} << "4" << QStringList{notDigits + "咕嚕果", ask + "咕嚕果"}
+            << QStringList{} << 3 << 10;
         QTest::newRow("one too many") << 1 << 39 << QStringList{"4"} << "3" << tooFewMedals << no << 1 << 39;
         QTest::newRow("12a, then 3") << 0 << 40 << QStringList{"12a", "3"} << "4"
                                      << QStringList{notDigits + "咕嚕果", ask + "咕嚕果"}
@@ -85,6 +91,10 @@ private slots:
         QTest::newRow("near the top, the offer fits") << 32760 << 200 << QStringList{"7"} << "7" << QStringList{} << ok << 32767 << 130;
         QTest::newRow("near the top, too many") << 32760 << 200 << QStringList{"8"} << "7" << full << no << 32760 << 200;
         QTest::newRow("at the top") << 32767 << 200 << QStringList{"0"} << "0" << QStringList{} << ok << 32767 << 200;
+        // A stored balance beyond 16 bits is held at the top and the exchange
+        // goes on from there.
+        QTest::newRow("medals stored above the top") << 5 << 40000 << QStringList{"3"} << "3276" << QStringList{} << ok
+                                                     << 8 << 32737;
         QTest::newRow("too few medals is said first") << 32760 << 20 << QStringList{"9"} << "2" << tooFewMedals << no << 32760 << 20;
     }
 
@@ -99,7 +109,21 @@ private slots:
         QFETCH(int, diamondsAfter);
         QFETCH(int, ironAfter);
         Harness h;
-        openShop(h, diamonds, iron);
+        h.add<Shop>();
+        storeWallet(h, diamonds, iron);
+        if (sounds.isEmpty())
+            h.store.SaveInt(keys::settings, keys::soundOpt, 1);
+        // The balances as a hand-edited store may hold them: the same numbers
+        // in a text that only a write replaces, so an exchange that stores
+        // the balances unchanged is told from one that stores nothing.
+        const QString diamondText = QString::number(diamonds) + ".0";
+        const QString ironText = QString::number(iron) + ".0";
+        {
+            QSettings raw(h.store.path(), QSettings::IniFormat);
+            raw.setValue(keys::settings + "/" + keys::diamond, diamondText);
+            raw.setValue(keys::settings + "/" + keys::iron, ironText);
+        }
+        h.start("Shop");
         h.audio.clear();
         // The script follows the boxes the player should see.
         int answered = 0;
@@ -122,8 +146,10 @@ private slots:
         QCOMPARE(answered, answers.size());
         QCOMPARE(h.dialogs.pending(), 0);
         QCOMPARE(h.audio.played, sounds);
-        QCOMPARE(h.stored(keys::settings, keys::diamond), diamondsAfter);
-        QCOMPARE(h.stored(keys::settings, keys::iron), ironAfter);
+        // An exchange ends with a question answered; a refusal with its message.
+        const bool exchanged = boxes.isEmpty() || boxes.last().startsWith(u'?');
+        QCOMPARE(h.storedText(keys::settings, keys::diamond), exchanged ? QString::number(diamondsAfter) : diamondText);
+        QCOMPARE(h.storedText(keys::settings, keys::iron), exchanged ? QString::number(ironAfter) : ironText);
         QCOMPARE(h.ctl("dmtxt").caption, QString::number(diamondsAfter));
         QCOMPARE(h.ctl("irontxt").caption, QString::number(ironAfter));
     }
@@ -145,11 +171,13 @@ private slots:
         QCOMPARE(h.ctl("irontxt").caption, QString("20"));
         QCOMPARE(h.storedText(keys::settings, keys::diamond), QString("99999"));
 
-        h.store.SaveInt(keys::settings, keys::diamond, 4);
+        // Cancel is an exchange of nothing, and a success: both balances are
+        // stored as the shop holds them, the medals beyond 16 bits too.
+        h.store.SaveInt(keys::settings, keys::iron, 70000);
         h.dialogs.expectInput("");
         h.click("CoinToCoin");
-        QCOMPARE(h.storedText(keys::settings, keys::diamond), QString("4"));
-        QCOMPARE(h.storedText(keys::settings, keys::iron), QString("20"));
+        QCOMPARE(h.storedText(keys::settings, keys::diamond), QString("32767"));
+        QCOMPARE(h.storedText(keys::settings, keys::iron), QString("32767"));
     }
 
     void anExchangeRunsTheShopsAwards_data()
