@@ -207,6 +207,7 @@ void FormWindow::sync()
 {
     if (!form_)
         return;
+    Measurements::synced();
     if (!(form_->background == background_)) {
         background_ = form_->background;
         update();
@@ -284,6 +285,7 @@ void FormWindow::paintEvent(QPaintEvent* event)
         p.setClipRect(area);
         paintArea(p, area, whole, background);
     }
+    Measurements::frameDrawn();
 }
 
 void FormWindow::paintArea(QPainter& p, const QRect& area, const QRectF& whole, const QPixmap& background)
@@ -338,6 +340,10 @@ void FormWindow::press(QMouseEvent* event)
     pressed_ = target ? target->name : QString();
     pressedAt_ = event->position();
     leftPressed_ = event->button() == Qt::LeftButton;
+    if (target)
+        Measurements::pressed(target->name, double(at.x() - target->left) / std::max(1, target->width), target->left);
+    else
+        Measurements::pressed({}, 0, 0);
     if (target && target->onMouseDown)
         target->onMouseDown(toMouseButton(event->button()), at.x() - target->left, at.y() - target->top);
     frontEnd_.afterEvent();
@@ -406,11 +412,15 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event)
     // stands at the release does not matter: the lion walks about a pixel a
     // millisecond, so an ordinary tap on its back ends behind it.
     const bool dragged = (event->position() - pressedAt_).manhattanLength() >= QApplication::startDragDistance();
-    if (form_ && leftPressed_ && event->button() == Qt::LeftButton && !dragged) {
-        target = const_cast<Control*>(form_->findControl(name));
-        if (target && target->visible && target->onClick)
-            target->onClick();
+    target = form_ ? const_cast<Control*>(form_->findControl(name)) : nullptr;
+    if (!target) {
+        frontEnd_.afterEvent();
+        return;
     }
+    const bool clicked = leftPressed_ && event->button() == Qt::LeftButton && !dragged && target->visible && target->onClick;
+    Measurements::released(name, target->left, clicked);
+    if (clicked)
+        target->onClick();
     frontEnd_.afterEvent();
 }
 

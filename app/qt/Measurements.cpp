@@ -3,6 +3,7 @@
 #include "app/toolkit/Form.h"
 #include "app/toolkit/Navigator.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 
 #include <chrono>
@@ -19,6 +20,50 @@ bool Measurements::enabled()
 
 namespace {
 quint64 paintsSinceReport = 0;
+
+// The tap waiting for its frame: when it clicked, and whether the window has
+// since taken the change into a frame it will draw.
+QElapsedTimer tapClock;
+bool tapWaiting = false;
+bool tapSynced = false;
+
+void say(const QString& line)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    std::fflush(stderr);
+}
+} // namespace
+
+void Measurements::pressed(const QString& control, double along, int left)
+{
+    if (enabled())
+        say(QStringLiteral("press %1 %2 %3").arg(control.isEmpty() ? QStringLiteral("-") : control).arg(along, 0, 'f', 3).arg(left));
+}
+
+void Measurements::released(const QString& control, int left, bool clicked)
+{
+    if (!enabled())
+        return;
+    say(QStringLiteral("release %1 %2 %3").arg(control).arg(left).arg(clicked ? 1 : 0));
+    if (clicked) {
+        tapClock.start();
+        tapWaiting = true;
+        tapSynced = false;
+    }
+}
+
+void Measurements::synced()
+{
+    if (tapWaiting)
+        tapSynced = true;
+}
+
+void Measurements::frameDrawn()
+{
+    if (!tapWaiting || !tapSynced)
+        return;
+    tapWaiting = false;
+    say(QStringLiteral("tap-to-frame-ms %1").arg(tapClock.nsecsElapsed() / 1e6, 0, 'f', 2));
 }
 
 void Measurements::framePainted()
