@@ -16,7 +16,7 @@ MakerSite MakerSite::configured()
 bool MakerSite::isPlaceholder() const
 {
     const QString name = host.toLower();
-    for (const QString reserved : {QStringLiteral("example"), QStringLiteral("invalid")}) {
+    for (const QString& reserved : {QStringLiteral("example"), QStringLiteral("invalid")}) {
         if (name == reserved || name.endsWith(QLatin1Char('.') + reserved))
             return true;
     }
