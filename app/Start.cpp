@@ -2,7 +2,6 @@
 
 #include "Tips.h"
 #include "Version.h"
-#include "WebLinks.h"
 #include "achievements/Achievements.h"
 #include "app/toolkit/Dialogs.h"
 #include "app/toolkit/Navigator.h"
@@ -13,6 +12,8 @@
 #include "state/Numbers.h"
 #include "state/SettingsStore.h"
 
+#include <utility>
+
 namespace tarovin {
 
 namespace {
@@ -20,7 +21,10 @@ const QString click = QStringLiteral("BTNSOUND");
 const QString gameTitle = QStringLiteral("咕嚕果");
 } // namespace
 
-Start::Start(Services& services) : Form(services, QStringLiteral("Start"), gameTitle, 14370, 8640) {}
+Start::Start(Services& services, MakerSite site)
+    : Form(services, QStringLiteral("Start"), gameTitle, 14370, 8640), site_(std::move(site))
+{
+}
 
 void Start::design()
 {
@@ -140,24 +144,26 @@ void Start::ErrComdlg_Click() { offerInstall(QStringLiteral("因為您的系統�
 void Start::Quorelnet_Click()
 {
     playSound(click);
-    sv.web.openUrl(makerPageUrl());
+    sv.web.openUrl(site_.pageUrl());
 }
 
 void Start::Email_Click()
 {
     playSound(click);
-    sv.web.openUrl(errorReportMailto());
+    sv.web.openUrl(site_.errorReportMailto());
 }
 
 void Start::Newver_Click()
 {
     playSound(click);
-    if (checkingVersion_)
+    // A build that kept the placeholder address has no server to ask; the
+    // button then does what it does without a network: nothing more.
+    if (site_.isPlaceholder() || checkingVersion_)
         return;
     checkingVersion_ = true;
     // The fetch runs in the background; the menu keeps working meanwhile and
     // the answer may arrive after the player has moved on.
-    sv.web.httpGetText(versionFileUrl(), [this](const QString& text) {
+    sv.web.httpGetText(site_.versionFileUrl(), [this](const QString& text) {
         checkingVersion_ = false;
         versionFetched(text);
     });

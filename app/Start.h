@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/WebLinks.h"
 #include "app/toolkit/Form.h"
 
 namespace tarovin {
@@ -8,7 +9,9 @@ namespace tarovin {
 // from another screen.
 class Start final : public Form {
 public:
-    explicit Start(Services& services);
+    // The links lead to the maker's site the build was configured with; a
+    // test can name another.
+    explicit Start(Services& services, MakerSite site = MakerSite::configured());
 
     void Form_Load() override;
     void Form_QueryUnload() override;
@@ -36,6 +39,7 @@ private:
     void offerInstall(const QString& firstLine);
     void versionFetched(const QString& text);
 
+    const MakerSite site_;
     // A version check is on its way; more presses meanwhile start no second
     // one, which would only bring the same box twice.
     bool checkingVersion_ = false;

@@ -1,24 +1,41 @@
 #include "WebLinks.h"
 
+#include "Version.h"
+
 #include <QRegularExpression>
 #include <QUrl>
 #include <QVersionNumber>
 
 namespace tarovin {
 
-QString makerPageUrl()
+MakerSite MakerSite::configured()
 {
-    return QStringLiteral("https://") + makerHost + QStringLiteral("/apppage/tarovin.html");
+    return {QStringLiteral(TAROVIN_MAKER_HOST), QStringLiteral(TAROVIN_MAKER_MAIL)};
 }
 
-QString versionFileUrl()
+bool MakerSite::isPlaceholder() const
 {
-    return QStringLiteral("https://") + makerHost + QStringLiteral("/api/tarovinver.txt");
+    const QString name = host.toLower();
+    for (const QString& reserved : {QStringLiteral("example"), QStringLiteral("invalid")}) {
+        if (name == reserved || name.endsWith(QLatin1Char('.') + reserved))
+            return true;
+    }
+    return false;
 }
 
-QString errorReportMailto()
+QString MakerSite::pageUrl() const
 {
-    return QStringLiteral("mailto:") + makerMail + QStringLiteral("?subject=")
+    return QStringLiteral("https://") + host + QStringLiteral("/apppage/tarovin.html");
+}
+
+QString MakerSite::versionFileUrl() const
+{
+    return QStringLiteral("https://") + host + QStringLiteral("/api/tarovinver.txt");
+}
+
+QString MakerSite::errorReportMailto() const
+{
+    return QStringLiteral("mailto:") + mail + QStringLiteral("?subject=")
         + QString::fromLatin1(QUrl::toPercentEncoding(QStringLiteral("《咕嚕果》 錯誤回報")))
         + QStringLiteral("&body=") + QString::fromLatin1(QUrl::toPercentEncoding(QStringLiteral("請輸入錯誤內容")));
 }

@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
     qt6-translations-l10n libgl-dev
     fonts-noto-cjk xvfb xauth
-    desktop-file-utils appstream
+    desktop-file-utils appstream dpkg-dev file lintian
 )
 if [[ "${TAROVIN_SETUP_EXTRA:-}" != "" ]]; then
     read -r -a extra <<<"$TAROVIN_SETUP_EXTRA"

@@ -10,6 +10,13 @@
 using namespace tarovin;
 using namespace tarovin::test;
 
+namespace {
+// A build configured for release; the tests answer for its server.
+const MakerSite releaseSite{QStringLiteral("tarovin.test"), QStringLiteral("bugs@tarovin.test")};
+// A build that kept the defaults.
+const MakerSite placeholderSite{QStringLiteral("wuduo.example"), QStringLiteral("wuduo@wuduo.example")};
+} // namespace
+
 // The menu's links to the outside, its update check and the questions about
 // the file-dialog component.
 class TestWebLinks : public QObject {
@@ -18,34 +25,89 @@ class TestWebLinks : public QObject {
 private slots:
     void theErrorReportMailReadsTheSameInEveryMailProgram()
     {
-        const QString link = errorReportMailto();
-        QVERIFY(link.startsWith("mailto:" + makerMail + "?subject="));
+        const QString link = releaseSite.errorReportMailto();
         // Only plain ASCII reaches the mail program: the Chinese words and the
         // blank travel percent-encoded as UTF-8.
         for (QChar c : link)
             QVERIFY2(c.unicode() > 0x20 && c.unicode() < 0x7F, qPrintable(link));
-        QCOMPARE(link, QString("mailto:wuduo@wuduo.example?subject="
+        QCOMPARE(link, QString("mailto:bugs@tarovin.test?subject="
                                "%E3%80%8A%E5%92%95%E5%9A%95%E6%9E%9C%E3%80%8B%20%E9%8C%AF%E8%AA%A4%E5%9B%9E%E5%A0%B1"
                                "&body=%E8%AB%8B%E8%BC%B8%E5%85%A5%E9%8C%AF%E8%AA%A4%E5%85%A7%E5%AE%B9"));
         const QUrl url(link);
         QCOMPARE(url.scheme(), QString("mailto"));
-        QCOMPARE(url.path(), makerMail);
+        QCOMPARE(url.path(), releaseSite.mail);
         const QUrlQuery query(url);
         QCOMPARE(query.queryItemValue("subject", QUrl::FullyDecoded), QString("《咕嚕果》 錯誤回報"));
         QCOMPARE(query.queryItemValue("body", QUrl::FullyDecoded), QString("請輸入錯誤內容"));
     }
 
-    void theMakersAddressesShareOneHost()
+    void thePageAndTheVersionFileLiveOnTheMakersHost()
     {
-        const QUrl page(makerPageUrl());
-        const QUrl version(versionFileUrl());
+        const QUrl page(releaseSite.pageUrl());
+        const QUrl version(releaseSite.versionFileUrl());
         QCOMPARE(page.scheme(), QString("https"));
-        QCOMPARE(page.host(), makerHost);
+        QCOMPARE(page.host(), releaseSite.host);
         QCOMPARE(page.path(), QString("/apppage/tarovin.html"));
         QCOMPARE(version.scheme(), QString("https"));
-        QCOMPARE(version.host(), makerHost);
+        QCOMPARE(version.host(), releaseSite.host);
         QCOMPARE(version.path(), QString("/api/tarovinver.txt"));
-        QVERIFY(makerMail.endsWith("@" + makerHost));
+    }
+
+    void onlyReservedNamesArePlaceholders_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<bool>("placeholder");
+        QTest::newRow("the default") << "wuduo.example" << true;
+        QTest::newRow("in capitals") << "WuDuo.EXAMPLE" << true;
+        QTest::newRow("the invalid domain") << "games.invalid" << true;
+        QTest::newRow("a real host") << "wuduo.com.tw" << false;
+        QTest::newRow("a test host, for a server of one's own") << "tarovin.test" << false;
+        QTest::newRow("example as a name, not the domain") << "myexample.org" << false;
+        QTest::newRow("example.org is a real server") << "example.org" << false;
+        QTest::newRow("example inside the name") << "wuduo.example.tw" << false;
+    }
+
+    void onlyReservedNamesArePlaceholders()
+    {
+        QFETCH(QString, host);
+        QFETCH(bool, placeholder);
+        QCOMPARE((MakerSite{host, "bugs@" + host}.isPlaceholder()), placeholder);
+    }
+
+    // A build that kept the placeholder has no server to ask. Its update
+    // button does exactly what a release build's does when the network is
+    // down: the click, then nothing, and the menu goes on.
+    void withThePlaceholderTheUpdateButtonActsAsWithNoNetwork_data()
+    {
+        QTest::addColumn<bool>("placeholder");
+        QTest::newRow("placeholder host") << true;
+        QTest::newRow("release host, no network") << false;
+    }
+
+    void withThePlaceholderTheUpdateButtonActsAsWithNoNetwork()
+    {
+        QFETCH(bool, placeholder);
+        Harness h;
+        h.add<Start>(placeholder ? placeholderSite : releaseSite);
+        h.store.SaveInt(keys::settings, keys::soundOpt, 2);
+        h.start("Start");
+        for (int press = 0; press < 2; ++press) {
+            h.click("Newver");
+            // No network: every request fails with the empty text.
+            while (!h.web.pending.empty())
+                h.web.answer(QString());
+        }
+        QCOMPARE(h.web.requests.size(), placeholder ? 0 : 2);
+        QCOMPARE(h.audio.played, (QStringList{"BTNSOUND", "BTNSOUND"}));
+        QVERIFY(h.dialogs.shown.empty());
+        QCOMPARE(h.currentName(), QString("Start"));
+
+        // The page and the mail still go to the browser and the mail program,
+        // which say themselves what they make of the address.
+        h.click("Quorelnet");
+        h.click("Email");
+        const MakerSite& site = placeholder ? placeholderSite : releaseSite;
+        QCOMPARE(h.web.opened, (QStringList{site.pageUrl(), site.errorReportMailto()}));
     }
 
     void onlyANewerVersionFileAnnouncesAnything_data()
@@ -90,14 +152,14 @@ private slots:
     {
         QFETCH(int, soundOpt);
         Harness h;
-        h.add<Start>();
+        h.add<Start>(releaseSite);
         h.store.SaveInt(keys::settings, keys::soundOpt, soundOpt);
         h.start("Start");
         h.click("Quorelnet");
         h.click("Email");
         h.click("Newver");
-        QCOMPARE(h.web.opened, (QStringList{makerPageUrl(), errorReportMailto()}));
-        QCOMPARE(h.web.requests, QStringList{versionFileUrl()});
+        QCOMPARE(h.web.opened, (QStringList{releaseSite.pageUrl(), releaseSite.errorReportMailto()}));
+        QCOMPARE(h.web.requests, QStringList{releaseSite.versionFileUrl()});
         const QStringList clicks = soundOpt == 2 ? QStringList{"BTNSOUND", "BTNSOUND", "BTNSOUND"} : QStringList{};
         QCOMPARE(h.audio.played, clicks);
         QVERIFY(h.dialogs.shown.empty());
@@ -119,7 +181,7 @@ private slots:
         QFETCH(QString, fetched);
         QFETCH(bool, told);
         Harness h;
-        h.add<Start>();
+        h.add<Start>(releaseSite);
         h.start("Start");
         h.click("Newver");
         // The menu does not wait for the answer: it keeps taking clicks.
@@ -145,7 +207,7 @@ private slots:
     void anAnswerAfterLeavingTheMenuIsDropped()
     {
         Harness h;
-        h.add<Start>();
+        h.add<Start>(releaseSite);
         h.start("Start");
         h.click("Newver");
         h.click("Play"); // off to a game before the answer comes
@@ -166,7 +228,7 @@ private slots:
     void pressesDuringACheckStartNoSecondOne()
     {
         Harness h;
-        h.add<Start>();
+        h.add<Start>(releaseSite);
         h.start("Start");
         h.click("Newver");
         h.click("Newver");
@@ -184,7 +246,7 @@ private slots:
     void theProbeShowsTheInstallButtonOnlyWithoutFileDialogs()
     {
         Harness h;
-        h.add<Start>();
+        h.add<Start>(releaseSite);
         h.start("Start");
         QVERIFY(!h.ctl("ErrComdlg").visible);
 
@@ -218,7 +280,7 @@ private slots:
         QFETCH(QString, question);
         QFETCH(int, answer);
         Harness h;
-        h.add<Start>();
+        h.add<Start>(releaseSite);
         h.web.dialogsAvailable = false; // so that ErrComdlg can be pressed
         h.start("Start");
         QVERIFY(h.ctl("ErrComdlg").visible);

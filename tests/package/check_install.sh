@@ -15,6 +15,8 @@ appstreamcli validate --no-net "$metainfo"
 grep -q '<release version="1.0.5"' "$metainfo"
 grep -q '<content_rating type="oars-1.1"' "$metainfo"
 test -x "$prefix/bin/tarovin"
+# /usr/games is the Debian package's place for the program, not a plain install's.
+test ! -e "$prefix/games"
 test -s "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 for size in 16 24 32 48 64 128 256; do
     png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
