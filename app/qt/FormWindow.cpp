@@ -125,7 +125,7 @@ void FormWindow::createWidgets()
                     return;
                 if (Control* target = const_cast<Control*>(form_->findControl(name)); target && target->onClick)
                     target->onClick();
-                frontEnd_.afterEvent();
+                frontEnd_.afterInput();
             });
             w = b;
             break;
@@ -143,7 +143,7 @@ void FormWindow::createWidgets()
                 target->listIndex = row;
                 if (row >= 0 && target->onClick)
                     target->onClick();
-                frontEnd_.afterEvent();
+                frontEnd_.afterInput();
             });
             w = list;
             break;
@@ -203,14 +203,15 @@ void FormWindow::syncWidget(Control& c, QWidget* w)
         w->setVisible(c.visible);
 }
 
-void FormWindow::sync()
+void FormWindow::sync(Draw when)
 {
     if (!form_)
         return;
     Measurements::synced();
+    QRegion dirty;
     if (!(form_->background == background_)) {
         background_ = form_->background;
-        update();
+        dirty = rect();
     }
     std::vector<std::pair<const Control*, Look>> looks;
     looks.reserve(form_->controls().size());
@@ -227,12 +228,12 @@ void FormWindow::sync()
         if (sameList && i < looks_.size() && looks_[i].first == &c) {
             const Look& old = looks_[i].second;
             if (!(old == look)) {
-                QRectF dirty;
+                QRectF changed;
                 if (old.visible)
-                    dirty = toPixels(old.rect);
+                    changed = toPixels(old.rect);
                 if (look.visible)
-                    dirty = dirty.united(toPixels(look.rect));
-                update(dirty.toAlignedRect().adjusted(-2, -2, 2, 2));
+                    changed = changed.united(toPixels(look.rect));
+                dirty += changed.toAlignedRect().adjusted(-2, -2, 2, 2);
             }
         } else {
             sameList = false;
@@ -241,8 +242,14 @@ void FormWindow::sync()
         ++i;
     }
     if (!sameList || looks.size() != looks_.size())
-        update();
+        dirty = rect();
     looks_ = std::move(looks);
+    if (dirty.isEmpty())
+        return;
+    if (when == Draw::Now)
+        repaint(dirty);
+    else
+        update(dirty);
 }
 
 void FormWindow::layout()
@@ -346,7 +353,7 @@ void FormWindow::press(QMouseEvent* event)
         Measurements::pressed({}, 0, 0);
     if (target && target->onMouseDown)
         target->onMouseDown(toMouseButton(event->button()), at.x() - target->left, at.y() - target->top);
-    frontEnd_.afterEvent();
+    frontEnd_.afterInput();
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event)
@@ -366,7 +373,7 @@ void FormWindow::mouseDoubleClickEvent(QMouseEvent* event)
     if (target && target->onDblClick && event->button() == Qt::LeftButton) {
         pressed_.clear();
         target->onDblClick();
-        frontEnd_.afterEvent();
+        frontEnd_.afterInput();
         return;
     }
     press(event);
@@ -421,7 +428,7 @@ void FormWindow::mouseReleaseEvent(QMouseEvent* event)
     Measurements::released(name, target->left, clicked);
     if (clicked)
         target->onClick();
-    frontEnd_.afterEvent();
+    frontEnd_.afterInput();
 }
 
 void FormWindow::dispatchKey(QKeyEvent* event)
@@ -431,7 +438,7 @@ void FormWindow::dispatchKey(QKeyEvent* event)
         return;
     lastKey_ = event;
     form_->Form_KeyDown(keyCode(event));
-    frontEnd_.afterEvent();
+    frontEnd_.afterInput();
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event)

@@ -28,8 +28,10 @@ public:
     // takes the place of another screen's window, where that one stands, as
     // large or maximised as the player left it.
     void present(const FormWindow* replaced);
-    // Brings the window in line with the controls after an event.
-    void sync();
+    // Brings the window in line with the controls after an event: at the
+    // next paint the event loop makes, or drawn before this returns.
+    enum class Draw { Later, Now };
+    void sync(Draw when = Draw::Later);
     // The screen has been unloaded; from now on the window only waits to go.
     void forget() { form_ = nullptr; }
 

@@ -107,6 +107,15 @@ void FrontEnd::afterEvent()
     rearm();
 }
 
+void FrontEnd::afterInput()
+{
+    frameTimer_.stop();
+    nextFrameMs_ = clock_.elapsed() + frameIntervalMs_;
+    for (FormWindow* w : std::as_const(windows_))
+        w->sync(FormWindow::Draw::Now);
+    rearm();
+}
+
 void FrontEnd::requestFrame()
 {
     const qint64 now = clock_.elapsed();

@@ -27,6 +27,10 @@ public:
     // or at the next frame when one was drawn less than a refresh ago) and
     // re-arm the timer for the next due tick.
     void afterEvent();
+    // After the player pressed, released, clicked or typed: what that changed
+    // is drawn at once, not at the next frame of the grid, so a tap shows its
+    // coins without waiting; the grid starts again from this frame.
+    void afterInput();
     void rearm();
 
     PictureCache& pictures() { return pictures_; }

@@ -35,6 +35,20 @@ QPoint toWindow(const QWidget* window, const Form& form, double xTwips, double y
     return QPoint(qRound(ox + xTwips * s), qRound(oy + yTwips * s));
 }
 
+// Counts the paints that reach a widget.
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 struct Game {
     Harness h{Harness::Time::Real, Harness::Randomness::Scripted};
     Gamepage& game = h.add<Gamepage>();
@@ -142,6 +156,26 @@ private slots:
         QVERIFY(g.lion().rect().contains(ahead, lion.top + lion.height / 2));
         QTest::mouseRelease(g.window, Qt::LeftButton, {}, at);
         QCOMPARE(g.coins(), 0);
+    }
+
+    void aTapIsDrawnBeforeItsReleaseReturns()
+    {
+        // The walking lions keep the window painting at the display's pace;
+        // the frame with a tap's coins must not wait its turn in that grid.
+        Game g;
+        QVERIFY(g.window);
+        PaintCounter counter;
+        g.window->installEventFilter(&counter);
+        for (int tap = 0; tap < 5; ++tap) {
+            g.waitForOpenLane(40);
+            const QPoint at = g.onLion(0.5);
+            QTest::mousePress(g.window, Qt::LeftButton, {}, at);
+            QTest::qWait(30);
+            const int before = counter.paints;
+            QTest::mouseRelease(g.window, Qt::LeftButton, {}, at);
+            QVERIFY2(counter.paints > before, qPrintable(QStringLiteral("tap %1 waited for its frame").arg(tap + 1)));
+            QTest::qWait(250);
+        }
     }
 
     void quickTapsKeepTheLionOneHopUpAndItComesDownAfterTheLast()
