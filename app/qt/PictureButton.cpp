@@ -2,14 +2,75 @@
 
 #include "PictureCache.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tarovin {
+
+namespace {
+
+// Below this brightness a pixel is outline or words: both stay as they are,
+// so a lit button keeps its contrast. Above the second threshold a pixel is
+// face and changes in full; in between (the anti-aliased edges) in part.
+constexpr float darkUpTo = 0.45f;
+constexpr float faceFrom = 0.70f;
+
+float faceWeight(float value)
+{
+    return std::clamp((value - darkUpTo) / (faceFrom - darkUpTo), 0.0f, 1.0f);
+}
+
+template <typename Change>
+QPixmap changedPixels(const QPixmap& source, Change change)
+{
+    QImage image = source.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(line[x]))
+                line[x] = change(line[x]);
+    }
+    QPixmap result = QPixmap::fromImage(std::move(image));
+    result.setDevicePixelRatio(source.devicePixelRatio());
+    return result;
+}
+
+// A livelier face: more colour and a touch more light, never towards white,
+// which is what made a hovered button look switched off.
+QPixmap livelier(const QPixmap& source)
+{
+    return changedPixels(source, [](QRgb rgb) {
+        const QColor c = QColor::fromRgba(rgb);
+        float h, s, v, a;
+        c.getHsvF(&h, &s, &v, &a);
+        const float w = faceWeight(v);
+        if (w == 0.0f)
+            return rgb;
+        const float s2 = std::min(1.0f, s * 1.25f + 0.06f);
+        const float v2 = std::min(1.0f, v * 1.06f);
+        return QColor::fromHsvF(h < 0 ? 0 : h, s + (s2 - s) * w, v + (v2 - v) * w, a).rgba();
+    });
+}
+
+// The shade of a pressed button: the cream face becomes the pressed face of
+// the art (#FFF4D6 -> #FFE3B0), other colours darken and warm alike.
+QPixmap shaded(const QPixmap& source)
+{
+    return changedPixels(source, [](QRgb rgb) {
+        return qRgba(qRed(rgb), qGreen(rgb) * 227 / 244, qBlue(rgb) * 176 / 214, qAlpha(rgb));
+    });
+}
+
+} // namespace
 
 PictureButton::PictureButton(PictureCache& pictures, QWidget* parent) : QAbstractButton(parent), pictures_(pictures)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
+    connect(this, &QAbstractButton::pressed, this, &PictureButton::updateGlow);
+    connect(this, &QAbstractButton::released, this, &PictureButton::updateGlow);
 }
 
 void PictureButton::setPicture(const Picture& picture)
@@ -26,43 +87,80 @@ void PictureButton::setClickable(bool clickable)
         return;
     clickable_ = clickable;
     setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    updateGlow();
     update();
 }
 
 void PictureButton::enterEvent(QEnterEvent*)
 {
     hovered_ = true;
+    updateGlow();
     update();
 }
 
 void PictureButton::leaveEvent(QEvent*)
 {
     hovered_ = false;
+    updateGlow();
     update();
+}
+
+bool PictureButton::lit() const
+{
+    return hovered_ && clickable_ && !isDown();
+}
+
+// The glow lies round the button, outside its own rectangle, so it is a
+// graphics effect rather than part of the paint; it exists only while the
+// button is lit.
+void PictureButton::updateGlow()
+{
+    if (lit() == (graphicsEffect() != nullptr))
+        return;
+    if (!lit()) {
+        setGraphicsEffect(nullptr);
+        return;
+    }
+    auto* glow = new QGraphicsDropShadowEffect;
+    glow->setOffset(0, 0);
+    glow->setBlurRadius(std::clamp(std::min(width(), height()) * 0.4, 10.0, 24.0));
+    glow->setColor(QColor(0xFF, 0xD2, 0x1F));
+    setGraphicsEffect(glow);
+}
+
+// How far a pressed button sinks: enough to see on a small round button,
+// never more than a few pixels on a big one.
+int PictureButton::sink() const
+{
+    return std::clamp(height() / 16, 2, 5);
+}
+
+const QPixmap& PictureButton::variant(Variant& kept, const QPixmap& source, QPixmap (*change)(const QPixmap&))
+{
+    if (kept.sourceKey != source.cacheKey())
+        kept = {source.cacheKey(), change(source)};
+    return kept.pixmap;
 }
 
 void PictureButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    QRectF area = rect();
-    // A pressed button sinks a little, a hovered one lights up.
-    if (isDown())
-        area.adjust(1, 1, -1, -1);
-    QPixmap pm = pictures_.pixmap(picture_, area.size().toSize(), devicePixelRatioF());
-    const bool lit = hovered_ && clickable_ && !isDown();
-    if (!pm.isNull()) {
-        if (lit) {
-            // Lighter only where the picture is, so a round button stays round.
-            QPainter light(&pm);
-            light.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-            light.fillRect(QRectF(QPointF(0, 0), area.size()), QColor(255, 255, 255, 48));
-        }
-        p.drawPixmap(area.topLeft(), pm);
-    } else {
+    const QRectF area = rect();
+    // Pressed, the picture is squashed from the top onto its lower edge, and
+    // drawn for that size so that it stays sharp.
+    const int top = isDown() ? sink() : 0;
+    const QPixmap source = pictures_.pixmap(picture_, size() - QSize(0, top), devicePixelRatioF());
+    if (source.isNull()) {
         p.setPen(QPen(QColor(0x4A, 0x2C, 0x17), 2));
         p.setBrush(QColor(0xFF, 0xF4, 0xD6));
         p.drawRoundedRect(area.adjusted(1, 1, -1, -1), 6, 6);
+    } else if (isDown()) {
+        p.drawPixmap(QPointF(0, top), variant(pressedFace_, source, shaded));
+    } else if (lit()) {
+        p.drawPixmap(QPointF(0, 0), variant(litFace_, source, livelier));
+    } else {
+        p.drawPixmap(QPointF(0, 0), source);
     }
     if (hasFocus()) {
         p.setPen(QPen(QColor(0x40, 0xA9, 0xFF), 2, Qt::DotLine));
