@@ -2,10 +2,12 @@
 
 #include "PictureCache.h"
 
-#include <QGraphicsDropShadowEffect>
+#include <QGraphicsEffect>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace tarovin {
 
@@ -63,6 +65,70 @@ QPixmap shaded(const QPixmap& source)
     });
 }
 
+const QColor glowColour(0xFF, 0xD2, 0x1F, 230);
+
+// How far the glow reaches beyond the button: a few pixels round a small
+// button, a little more round a big one.
+int glowReach(QSizeF button)
+{
+    return std::clamp(int(std::min(button.width(), button.height()) * 0.15), 5, 12);
+}
+
+// The glow round a picture: its shape spread out a little, in gold, then
+// softened (down to a quarter and smoothly back up), so that it is strong at
+// the button's edge and fades within the reach.
+QPixmap haloOf(const QPixmap& source)
+{
+    const qreal dpr = source.devicePixelRatio();
+    const int reach = glowReach(source.deviceIndependentSize());
+    const QSizeF logical = source.deviceIndependentSize() + QSizeF(2 * reach, 2 * reach);
+    QImage halo((logical * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    halo.setDevicePixelRatio(dpr);
+    halo.fill(Qt::transparent);
+    {
+        QPainter h(&halo);
+        const qreal spread = reach * 0.4;
+        for (int i = 0; i < 12; ++i) {
+            const double angle = i * std::numbers::pi / 6;
+            h.drawPixmap(QPointF(reach + spread * std::cos(angle), reach + spread * std::sin(angle)), source);
+        }
+        h.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        h.fillRect(QRectF(QPointF(0, 0), logical), glowColour);
+    }
+    const QSize full = halo.size();
+    halo = halo.scaled((QSizeF(full) / 4).toSize().expandedTo({1, 1}), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+               .scaled(full, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    halo.setDevicePixelRatio(dpr);
+    return QPixmap::fromImage(std::move(halo));
+}
+
+// Draws a halo behind the button, outside its own rectangle, which only a
+// graphics effect may do.
+class Glow final : public QGraphicsEffect {
+public:
+    void setHalo(const QPixmap& halo, int reach)
+    {
+        if (halo.cacheKey() == halo_.cacheKey() && reach == reach_)
+            return;
+        halo_ = halo;
+        reach_ = reach;
+        updateBoundingRect();
+        update();
+    }
+
+protected:
+    QRectF boundingRectFor(const QRectF& rect) const override { return rect.adjusted(-reach_, -reach_, reach_, reach_); }
+    void draw(QPainter* painter) override
+    {
+        painter->drawPixmap(QPointF(-reach_, -reach_), halo_);
+        drawSource(painter);
+    }
+
+private:
+    QPixmap halo_;
+    int reach_ = 0;
+};
+
 } // namespace
 
 PictureButton::PictureButton(PictureCache& pictures, QWidget* parent) : QAbstractButton(parent), pictures_(pictures)
@@ -78,6 +144,7 @@ void PictureButton::setPicture(const Picture& picture)
     if (picture == picture_)
         return;
     picture_ = picture;
+    updateGlow();
     update();
 }
 
@@ -89,6 +156,11 @@ void PictureButton::setClickable(bool clickable)
     setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
     updateGlow();
     update();
+}
+
+void PictureButton::resizeEvent(QResizeEvent*)
+{
+    updateGlow();
 }
 
 void PictureButton::enterEvent(QEnterEvent*)
@@ -110,22 +182,24 @@ bool PictureButton::lit() const
     return hovered_ && clickable_ && !isDown();
 }
 
-// The glow lies round the button, outside its own rectangle, so it is a
-// graphics effect rather than part of the paint; it exists only while the
-// button is lit.
+// The glow exists only while the button is lit, and follows its picture and
+// size meanwhile.
 void PictureButton::updateGlow()
 {
-    if (lit() == (graphicsEffect() != nullptr))
-        return;
     if (!lit()) {
-        setGraphicsEffect(nullptr);
+        if (graphicsEffect())
+            setGraphicsEffect(nullptr);
         return;
     }
-    auto* glow = new QGraphicsDropShadowEffect;
-    glow->setOffset(0, 0);
-    glow->setBlurRadius(std::clamp(std::min(width(), height()) * 0.4, 10.0, 24.0));
-    glow->setColor(QColor(0xFF, 0xD2, 0x1F));
-    setGraphicsEffect(glow);
+    const QPixmap source = pictures_.pixmap(picture_, size(), devicePixelRatioF());
+    if (source.isNull())
+        return;
+    auto* glow = static_cast<Glow*>(graphicsEffect());
+    if (!glow) {
+        glow = new Glow;
+        setGraphicsEffect(glow);
+    }
+    glow->setHalo(variant(halo_, source, haloOf), glowReach(size()));
 }
 
 // How far a pressed button sinks: enough to see on a small round button,

@@ -25,6 +25,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
@@ -47,6 +48,7 @@ private:
     bool clickable_ = true;
     Variant litFace_;
     Variant pressedFace_;
+    Variant halo_;
 };
 
 } // namespace tarovin
