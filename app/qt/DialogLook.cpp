@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QIcon>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -80,26 +81,36 @@ private:
     mutable PictureCache pictures_;
 };
 
-// Draws the wooden frame and the rounded card behind a box's contents, before
-// the box's own widgets paint over it.
-class CardFrame final : public QObject {
+// What the look needs while a box is open: the wooden frame and the rounded
+// card painted behind the box's contents, and the same dress for the boxes
+// a dialog opens by itself (the file dialog's question before it replaces a
+// file), which are windows of their own and inherit nothing.
+class Dressing final : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint) {
-            auto* dialog = static_cast<QWidget*>(watched);
-            QPainter p(dialog);
-            p.setRenderHint(QPainter::Antialiasing);
-            const QRectF all = dialog->rect();
-            p.fillRect(all, wood);
-            p.setPen(QPen(outline, 3));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(all.adjusted(1.5, 1.5, -1.5, -1.5));
-            p.setPen(QPen(outline, 2.5));
-            p.setBrush(card);
-            p.drawRoundedRect(all.adjusted(6.5, 6.5, -6.5, -6.5), 14, 14);
-        }
+        if (event->type() == QEvent::Paint)
+            paintFrame(static_cast<QWidget*>(watched));
+        if (event->type() == QEvent::ChildPolished)
+            if (auto* box = qobject_cast<QMessageBox*>(static_cast<QChildEvent*>(event)->child());
+                box && box->styleSheet().isEmpty())
+                dressDialog(*box);
         return false;
+    }
+
+private:
+    static void paintFrame(QWidget* dialog)
+    {
+        QPainter p(dialog);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF all = dialog->rect();
+        p.fillRect(all, wood);
+        p.setPen(QPen(outline, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(all.adjusted(1.5, 1.5, -1.5, -1.5));
+        p.setPen(QPen(outline, 2.5));
+        p.setBrush(card);
+        p.drawRoundedRect(all.adjusted(6.5, 6.5, -6.5, -6.5), 14, 14);
     }
 };
 
@@ -172,10 +183,10 @@ void dressDialog(QDialog& dialog)
         s->setParent(qApp);
         return s;
     }();
-    static auto* const frame = [] {
-        auto* f = new CardFrame;
-        f->setParent(qApp);
-        return f;
+    static auto* const dressing = [] {
+        auto* d = new Dressing;
+        d->setParent(qApp);
+        return d;
     }();
     dialog.setStyle(style);
     dialog.setPalette(gamePalette());
@@ -187,7 +198,7 @@ void dressDialog(QDialog& dialog)
         dialog.resize(fileDialogSize);
     dialog.setStyleSheet(QString::fromLatin1(styleSheet));
     dialog.setContentsMargins(frameMargin, frameMargin, frameMargin, frameMargin);
-    dialog.installEventFilter(frame);
+    dialog.installEventFilter(dressing);
 }
 
 } // namespace tarovin

@@ -319,6 +319,26 @@ private slots:
         QCOMPARE(dialogs.openFileName(QStringLiteral("咕嚕果"), filters), existing.fileName());
         openFrame.verify();
 
+        // Saving over a file: the dialog's own question comes in the same
+        // dress, and its Yes still lets the save go ahead.
+        Frame questionFrame;
+        bool asked = false;
+        whenShown([&](QWidget* w) {
+            whenShown([&](QWidget* question) {
+                auto* box = qobject_cast<QMessageBox*>(question);
+                asked = box != nullptr;
+                questionFrame = Frame::of(question);
+                if (QAbstractButton* yes = box ? box->button(QMessageBox::Yes) : nullptr)
+                    QTest::mouseClick(yes, Qt::LeftButton);
+                else
+                    question->close();
+            });
+            typeName(w, existing.fileName());
+        });
+        QCOMPARE(dialogs.saveFileName(QStringLiteral("咕嚕果"), filters, QStringLiteral("tvd")), existing.fileName());
+        QVERIFY(asked);
+        questionFrame.verify();
+
         whenShown([](QWidget* w) { w->close(); });
         QCOMPARE(dialogs.openFileName(QStringLiteral("咕嚕果"), filters), QString());
     }
