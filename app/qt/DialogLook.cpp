@@ -157,8 +157,8 @@ QPushButton {
     padding: 5px 22px 5px 22px; min-width: 64px; min-height: 26px; font-size: 19px;
 }
 QPushButton:default { background: #FFD873; }
-QPushButton:hover { background: #FFFBEA; }
-QPushButton:default:hover { background: #FFE39A; }
+QPushButton:hover { background: #FFEDBC; }
+QPushButton:default:hover { background: #FFCC4D; }
 QPushButton:pressed, QPushButton:default:pressed {
     background: #FFE3B0; border-bottom-width: 3px; margin-top: 2px;
 }

@@ -239,6 +239,38 @@ private slots:
         }
     }
 
+    // Like the game's picture buttons, a box's button under the mouse warms
+    // up rather than fading towards white.
+    void aBoxButtonUnderTheMouseLightsUp()
+    {
+        QColor plain, lit;
+        bool left = false, over = false;
+        whenShown([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QAbstractButton* cancel = box ? box->button(QMessageBox::Cancel) : nullptr;
+            if (!cancel) {
+                w->close();
+                return;
+            }
+            const QPoint face(10, cancel->height() / 2);
+            QTest::mouseMove(box, QPoint(2, 2));
+            left = QTest::qWaitFor([&] { return !cancel->underMouse(); }, 1000);
+            plain = cancel->grab().toImage().pixelColor(face);
+            QTest::mouseMove(cancel, cancel->rect().center());
+            over = QTest::qWaitFor([&] { return cancel->underMouse(); }, 1000);
+            lit = cancel->grab().toImage().pixelColor(face);
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        });
+        QtDialogs dialogs;
+        QCOMPARE(dialogs.messageBox(QStringLiteral("是否離開遊戲？"), MsgButtons::OkCancel, MsgIcon::None,
+                                    QStringLiteral("咕嚕果")),
+                 2);
+        QVERIFY(left && over);
+        const QString seen = plain.name() + QStringLiteral(" -> ") + lit.name();
+        QVERIFY2(lit.hsvSaturation() > plain.hsvSaturation() + 8, qPrintable(seen));
+        QVERIFY2(lit.value() >= plain.value() - 2, qPrintable(seen));
+    }
+
     void theInputBoxKeepsItsTextsAndAnswers_data()
     {
         QTest::addColumn<QString>("typed"); // empty: leave the offer as it is
