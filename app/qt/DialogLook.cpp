@@ -170,6 +170,7 @@ QLineEdit {
 }
 QLineEdit:focus { border-color: #C8702A; }
 QLabel { background: transparent; color: #4A2C17; }
+/* the message box's own text, centred above its centred buttons */
 QLabel#qt_msgbox_label { qproperty-alignment: AlignCenter; }
 )";
 

@@ -63,6 +63,8 @@ int QtDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
 
 QString QtDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
+    // A dialog object rather than the static helper, so that it can be
+    // dressed before it shows.
     QInputDialog dialog(owner());
     dressDialog(dialog);
     dialog.setWindowTitle(title);
