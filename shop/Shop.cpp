@@ -50,7 +50,10 @@ void Shop::design()
     Control& quantity = label("Pocpcs", {8880, 6240, 2415, 495}, "1", 14.25);
     quantity.foreColor = QStringLiteral("#FFFFFF");
     quantity.backColor = darkGrey;
-    label("Pocmepcs", {10920, 1440, 1335, 495}, "0", 14.25).foreColor = QStringLiteral("#FFFF00");
+    // The owned count sits in the cream tag with the little shopping bag at
+    // the right end of the bar above the item, clear of the item's picture,
+    // in a size that still holds the ten digits of the largest count.
+    label("Pocmepcs", {11580, 1530, 1500, 420}, "0", 12).foreColor = QStringLiteral("#4A2C17");
     auto balance = [&](const char* name, Rect r, const char* tooltip) {
         Control& c = label(name, r, "0", 18);
         c.foreColor = QStringLiteral("#FFFFFF");

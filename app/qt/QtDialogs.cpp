@@ -1,5 +1,7 @@
 #include "QtDialogs.h"
 
+#include "DialogLook.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -26,6 +28,7 @@ QStringList qtFilters(QStringList filters)
 int QtDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
 {
     QMessageBox box(owner());
+    dressDialog(box);
     box.setWindowTitle(title);
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (icon) {
@@ -60,9 +63,15 @@ int QtDialogs::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
 
 QString QtDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(owner(), title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    // A dialog object rather than the static helper, so that it can be
+    // dressed before it shows.
+    QInputDialog dialog(owner());
+    dressDialog(dialog);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextEchoMode(QLineEdit::Normal);
+    dialog.setTextValue(defaultText);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QString QtDialogs::saveFileName(const QString& title, const QStringList& filters, const QString& defaultSuffix)
@@ -70,6 +79,7 @@ QString QtDialogs::saveFileName(const QString& title, const QStringList& filters
     // A dialog object rather than the static helper: only it appends the
     // default suffix, and the non-native dialog does so everywhere.
     QFileDialog dialog(owner(), title);
+    dressDialog(dialog);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -83,6 +93,7 @@ QString QtDialogs::saveFileName(const QString& title, const QStringList& filters
 QString QtDialogs::openFileName(const QString& title, const QStringList& filters)
 {
     QFileDialog dialog(owner(), title);
+    dressDialog(dialog);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -4,8 +4,9 @@
 
 namespace tarovin {
 
-// Qt's own boxes, modal over the active window; timers keep firing while one
-// is open. afterEvent lets the front end redraw screens that a timer changed.
+// Qt's own boxes, dressed in the game's look, modal over the active window;
+// timers keep firing while one is open. afterEvent lets the front end redraw
+// screens that a timer changed.
 class QtDialogs final : public Dialogs {
 public:
     int messageBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
