@@ -4,6 +4,7 @@
 #include "app/qt/FrontEnd.h"
 #include "achievements/Achievements.h"
 #include "state/Keys.h"
+#include "tests/frontend/Windows.h"
 #include "tests/support/Harness.h"
 
 #include <QApplication>
@@ -23,15 +24,6 @@ using namespace tarovin::test;
 namespace {
 
 const QColor plain(0xFF, 0xF4, 0xD6); // what the front end fills a screen without a background with
-
-QWidget* shownWindow()
-{
-    QWidget* found = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            found = found ? nullptr : w;
-    return found;
-}
 
 QRect pixelsOf(const Rect& r)
 {
@@ -97,7 +89,7 @@ struct Program {
 QStringList complaintsAbout(Form& form, const QString& state)
 {
     QStringList complaints;
-    QWidget* window = shownWindow();
+    QWidget* window = onlyWindow();
     if (!window)
         return {QStringLiteral("%1: no window").arg(form.name())};
     window->resize(qRound(form.widthTwips() / 15.0), qRound(form.heightTwips() / 15.0));

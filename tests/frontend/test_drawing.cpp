@@ -1,4 +1,5 @@
 #include "app/qt/FrontEnd.h"
+#include "tests/frontend/Windows.h"
 #include "tests/support/Harness.h"
 
 #include <QApplication>
@@ -28,29 +29,6 @@ protected:
         dot.backColor = QStringLiteral("#FF0000");
     }
 };
-
-// Counts the paints that reach a widget.
-class PaintCounter final : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-QWidget* onlyWindow()
-{
-    QWidget* found = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            found = found ? nullptr : w;
-    return found;
-}
 
 // What the window last put on the screen: the display's own copy, not a
 // fresh paint, so a stale picture left behind shows.

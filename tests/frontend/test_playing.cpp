@@ -2,6 +2,7 @@
 #include "app/qt/PictureButton.h"
 #include "game/Gamepage.h"
 #include "state/Keys.h"
+#include "tests/frontend/Windows.h"
 #include "tests/support/Harness.h"
 
 #include <QApplication>
@@ -17,15 +18,6 @@ using namespace tarovin::test;
 
 namespace {
 
-QWidget* shownWindow()
-{
-    QWidget* found = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            found = found ? nullptr : w;
-    return found;
-}
-
 // Where a point of the screen, in twips, lies in its window.
 QPoint toWindow(const QWidget* window, const Form& form, double xTwips, double yTwips)
 {
@@ -34,20 +26,6 @@ QPoint toWindow(const QWidget* window, const Form& form, double xTwips, double y
     const double oy = std::floor((window->height() - form.heightTwips() * s) / 2);
     return QPoint(qRound(ox + xTwips * s), qRound(oy + yTwips * s));
 }
-
-// Counts the paints that reach a widget.
-class PaintCounter final : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 struct Game {
     Harness h{Harness::Time::Real, Harness::Randomness::Scripted};
@@ -64,7 +42,7 @@ struct Game {
             before(h);
         frontEnd = std::make_unique<FrontEnd>(h.scheduler, h.navigator, h.monotonic);
         h.start(QStringLiteral("Gamepage"));
-        window = shownWindow();
+        window = onlyWindow();
         if (window)
             QVERIFY(QTest::qWaitForWindowExposed(window));
         // The dynamite lion is kept off the lane, as the power-up that takes
@@ -246,7 +224,7 @@ private slots:
             clock.start();
             FrontEnd frontEnd(h.scheduler, h.navigator, clock);
             h.start(QStringLiteral("Gamepage"));
-            QWidget* window = shownWindow();
+            QWidget* window = onlyWindow();
             h.click(QStringLiteral("Twoscore"));
             frontEnd.afterEvent();
             PictureButton* wait = nullptr;

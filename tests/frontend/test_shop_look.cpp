@@ -1,4 +1,5 @@
 #include "app/qt/FrontEnd.h"
+#include "tests/frontend/Windows.h"
 #include "tests/shop/ShopFixture.h"
 
 #include <QApplication>
@@ -19,15 +20,6 @@ namespace {
 // Inside the cream tag that the shop's background draws at the right end of
 // the bar, to the right of its little bag, in twips.
 const QRect tagInside(11580, 1500, 1515, 420);
-
-QWidget* onlyWindow()
-{
-    QWidget* found = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            found = found ? nullptr : w;
-    return found;
-}
 
 } // namespace
 
