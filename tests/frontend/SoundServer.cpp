@@ -5,6 +5,9 @@
 #include <QProcessEnvironment>
 #include <QThread>
 
+#include <algorithm>
+#include <limits>
+
 #include <cstring>
 
 namespace tarovin::test {
@@ -56,7 +59,7 @@ bool SoundServer::startServer()
                                   .arg(socket, QLatin1String(sinkName))
                                   .arg(rate)
                                   .toUtf8();
-    if (!writeFile(script, config) || !writeFile(clientConf, "autospawn = no\n")) {
+    if (!writeFile(script, config) || !writeFile(clientConf, "autospawn = no\nenable-memfd = no\n")) {
         failure_ = QStringLiteral("cannot write the sound server's configuration");
         return false;
     }
@@ -132,6 +135,7 @@ void SoundServer::takeRecording()
     samples_.resize(old + std::size_t(whole / 2));
     std::memcpy(samples_.data() + old, partial_.constData(), std::size_t(whole));
     partial_.remove(0, whole);
+    arrivals_.push_back({frames(), arrived});
     const qint64 zero = arrived - frames() * 1000000000LL / rate;
     if (!haveFrameZero_ || zero < frameZeroNs_) {
         frameZeroNs_ = zero;
@@ -142,6 +146,13 @@ void SoundServer::takeRecording()
 qint64 SoundServer::frameAt(qint64 clockNs) const
 {
     return (clockNs - frameZeroNs_) * rate / 1000000000LL;
+}
+
+qint64 SoundServer::arrivalNs(qint64 frame) const
+{
+    const auto it = std::upper_bound(arrivals_.begin(), arrivals_.end(), frame,
+                                     [](qint64 f, const Arrival& a) { return f < a.framesAfter; });
+    return it == arrivals_.end() ? std::numeric_limits<qint64>::max() : it->atNs;
 }
 
 } // namespace tarovin::test

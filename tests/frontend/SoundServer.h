@@ -34,6 +34,9 @@ public:
     // Data arrive at the recorder late, never early, so the earliest arrival
     // seen gives the tightest estimate.
     qint64 frameAt(qint64 clockNs) const;
+    // When a recorded frame reached the recorder: the sink had played it by
+    // then, so a delay measured up to here is never too short.
+    qint64 arrivalNs(qint64 frame) const;
     qint64 nowNs() const { return clock_.nsecsElapsed(); }
 
 private:
@@ -51,6 +54,11 @@ private:
     // Clock time of recorded frame 0, from the earliest arrival.
     qint64 frameZeroNs_ = 0;
     bool haveFrameZero_ = false;
+    struct Arrival {
+        qint64 framesAfter;
+        qint64 atNs;
+    };
+    std::vector<Arrival> arrivals_;
 };
 
 } // namespace tarovin::test
