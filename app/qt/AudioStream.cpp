@@ -13,7 +13,7 @@ constexpr int bytesPerFrame = SoundClip::channels * 2;
 // What the stream holds ahead of the speaker. A new sound is mixed in after
 // what is already written, so this is the delay a press can add; the feed
 // tops it up several times within it.
-constexpr int bufferMs = 30;
+constexpr int bufferMs = 40;
 constexpr int feedEveryMs = 5;
 // After the last sound, silence goes on until the device reports it played,
 // plus this much: a sink may say it played a little early.
@@ -40,6 +40,8 @@ AudioStream::AudioStream()
 }
 
 AudioStream::~AudioStream() { close(); }
+
+void AudioStream::warmUp() { QMediaDevices::defaultAudioOutput(); }
 
 void AudioStream::play(std::shared_ptr<const SoundClip> clip)
 {

@@ -24,6 +24,9 @@ public:
     AudioStream();
     ~AudioStream() override;
 
+    // Connects to the sound system ahead of the first sound, so that the
+    // first click does not wait for it.
+    void warmUp();
     void play(std::shared_ptr<const SoundClip> clip);
     void stopAll();
 

@@ -14,6 +14,7 @@ QtAudio::QtAudio() : stream_(new AudioStream)
     stream_->moveToThread(&thread_);
     QObject::connect(&thread_, &QThread::finished, stream_, &QObject::deleteLater);
     thread_.start(QThread::HighPriority);
+    QMetaObject::invokeMethod(stream_, [stream = stream_] { stream->warmUp(); });
 }
 
 QtAudio::~QtAudio()

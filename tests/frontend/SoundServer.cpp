@@ -53,8 +53,11 @@ bool SoundServer::startServer()
     const QString socket = dir_.filePath(QStringLiteral("native"));
     const QString script = dir_.filePath(QStringLiteral("server.pa"));
     const QString clientConf = dir_.filePath(QStringLiteral("client.conf"));
+    // Without rewinds the monitor records exactly what the sink played: a
+    // sink that rewinds to mix a new stream in early would rewrite what the
+    // recorder may already have taken.
     const QByteArray config = QStringLiteral("load-module module-native-protocol-unix socket=%1 auth-anonymous=1\n"
-                                             "load-module module-null-sink sink_name=%2 rate=%3 channels=2\n"
+                                             "load-module module-null-sink sink_name=%2 rate=%3 channels=2 norewinds=1\n"
                                              "set-default-sink %2\n")
                                   .arg(socket, QLatin1String(sinkName))
                                   .arg(rate)
