@@ -5,6 +5,8 @@
 #include <QAudioSink>
 #include <QMediaDevices>
 
+#include <utility>
+
 namespace tarovin {
 
 namespace {
@@ -18,8 +20,9 @@ constexpr int feedEveryMs = 5;
 // After the last sound, silence goes on until the device reports it played,
 // plus this much: a sink may say it played a little early.
 constexpr qint64 drainMarginFrames = SoundClip::rate / 20;
-// And at most this much silence, should a device never report progress.
-constexpr qint64 maxDrainFrames = 2 * SoundClip::rate;
+// And at most this long, should a device stop reporting progress or taking
+// data (a server that corks the stream, say).
+constexpr qint64 maxDrainMs = 2000;
 
 QAudioFormat mixFormat()
 {
@@ -73,6 +76,7 @@ bool AudioStream::open()
     }
     framesWritten_ = 0;
     soundEnd_ = 0;
+    sinceSound_.start();
     feedTimer_.start();
     return true;
 }
@@ -82,10 +86,12 @@ void AudioStream::close()
     feedTimer_.stop();
     if (!sink_)
         return;
-    sink_->stop();
-    delete sink_;
-    sink_ = nullptr;
+    // Deleted later: Qt's sink runs the event loop while it is destroyed,
+    // and a sound queued meanwhile must find this stream already closed.
+    QAudioSink* sink = std::exchange(sink_, nullptr);
     device_ = nullptr;
+    sink->stop();
+    sink->deleteLater();
 }
 
 void AudioStream::feed()
@@ -107,13 +113,15 @@ void AudioStream::feed()
             return;
         }
         framesWritten_ += written / bytesPerFrame;
-        if (sound)
+        if (sound) {
             soundEnd_ = framesWritten_;
+            sinceSound_.start();
+        }
     }
     if (mixer_.playing())
         return;
     const qint64 played = sink_->processedUSecs() * SoundClip::rate / 1000000;
-    if (played >= soundEnd_ + drainMarginFrames || framesWritten_ - soundEnd_ >= maxDrainFrames)
+    if (played >= soundEnd_ + drainMarginFrames || sinceSound_.hasExpired(maxDrainMs))
         close();
 }
 

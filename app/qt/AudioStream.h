@@ -2,6 +2,7 @@
 
 #include "SoundMixer.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -42,6 +43,7 @@ private:
     std::vector<std::int16_t> block_;
     qint64 framesWritten_ = 0;
     qint64 soundEnd_ = 0; // frames written up to the end of the last sound
+    QElapsedTimer sinceSound_; // since the last sound went out
 };
 
 } // namespace tarovin
