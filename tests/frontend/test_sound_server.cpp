@@ -343,9 +343,13 @@ private slots:
             const Match start = bestMatch(*server, at - 20 * ms, at + 55 * ms, ref);
             // The same match later on, where no play started.
             const Match between = bestMatch(*server, start.frame + everyMs * ms * 4 / 10, start.frame + everyMs * ms * 8 / 10, ref);
-            qInfo("play %d: match %.2f at its start, %.2f between", i + 1, start.coefficient, between.coefficient);
+            // A press that finds the output playing waits for what it holds.
+            const double delayMs = double(server->arrivalNs(start.frame) - pressedNs[std::size_t(i)]) / 1e6;
+            qInfo("play %d: match %.2f at its start, %.2f between; recorded %.1f ms after the press", i + 1,
+                  start.coefficient, between.coefficient, delayMs);
             QVERIFY2(start.coefficient > 0.1 && start.coefficient > 1.5 * between.coefficient,
                      qPrintable(QStringLiteral("play %1 not heard (match %2)").arg(i + 1).arg(start.coefficient, 0, 'f', 2)));
+            QVERIFY2(delayMs <= 50.0, qPrintable(QStringLiteral("play %1 heard after %2 ms").arg(i + 1).arg(delayMs, 0, 'f', 1)));
             previous = start.frame;
         }
         // And the last one is heard to its end: no play cut another short.
