@@ -203,8 +203,9 @@ private:
         return measure(server->samples().data() + from * 2, server->frames() - from, 2);
     }
 
-    // The sink's buffer is left as the test found it: a stop closes the
-    // stream, so the next play opens one with the latency asked for here.
+    // How much a stream holds in the server, as a slow sink would make it:
+    // the client library reads PULSE_LATENCY_MSEC each time it connects, and
+    // a stop closes the output, so the next play connects with this value.
     void useLatency(int ms)
     {
         player->StopAllSounds();
