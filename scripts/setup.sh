@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins
     qt6-translations-l10n libgl-dev
     fonts-noto-cjk xvfb xauth
+    pulseaudio pulseaudio-utils
     desktop-file-utils appstream dpkg-dev file lintian
 )
 if [[ "${TAROVIN_SETUP_EXTRA:-}" != "" ]]; then

@@ -1,50 +1,58 @@
 #include "QtAudio.h"
 
-#include <QSoundEffect>
-#include <QUrl>
+#include "AudioStream.h"
+#include "SoundClip.h"
+
+#include <QFile>
+#include <QtDebug>
 
 namespace tarovin {
 
-namespace {
-// Enough for the fastest tapping; past it the oldest instance starts over.
-constexpr int maxInstancesPerSound = 8;
-} // namespace
-
-QSoundEffect* QtAudio::freeInstance(const QString& name, const QString& resourcePath)
+QtAudio::QtAudio() : stream_(new AudioStream)
 {
-    QList<QSoundEffect*>& pool = pools_[name];
-    for (QSoundEffect* e : pool)
-        if (!e->isPlaying() && e->status() != QSoundEffect::Loading)
-            return e;
-    if (pool.size() >= maxInstancesPerSound) {
-        QSoundEffect* oldest = pool.takeFirst();
-        pool.append(oldest);
-        oldest->stop();
-        return oldest;
-    }
-    auto* effect = new QSoundEffect(this);
-    effect->setSource(QUrl(QStringLiteral("qrc") + resourcePath));
-    pool.append(effect);
-    return effect;
+    thread_.setObjectName(QStringLiteral("sound"));
+    stream_->moveToThread(&thread_);
+    QObject::connect(&thread_, &QThread::finished, stream_, &QObject::deleteLater);
+    thread_.start(QThread::HighPriority);
+    QMetaObject::invokeMethod(stream_, [stream = stream_] { stream->warmUp(); });
 }
 
-void QtAudio::prepare(const QString& name, const QString& resourcePath)
+QtAudio::~QtAudio()
 {
-    if (pools_.value(name).isEmpty())
-        freeInstance(name, resourcePath);
+    thread_.quit();
+    thread_.wait();
 }
+
+std::shared_ptr<const SoundClip> QtAudio::clip(const QString& name, const QString& resourcePath)
+{
+    auto found = clips_.constFind(name);
+    if (found != clips_.constEnd())
+        return *found;
+    QFile file(resourcePath);
+    std::shared_ptr<const SoundClip> clip;
+    if (file.open(QIODevice::ReadOnly))
+        clip = SoundClip::fromWav(file.readAll());
+    // The sounds are made by the build; one that cannot be read is a fault
+    // of the build, not of the player's machine, so say so where it shows.
+    if (!clip)
+        qWarning("sound %s is not a 16-bit PCM WAV file", qPrintable(resourcePath));
+    clips_.insert(name, clip);
+    return clip;
+}
+
+void QtAudio::prepare(const QString& name, const QString& resourcePath) { clip(name, resourcePath); }
 
 void QtAudio::play(const QString& name, const QString& resourcePath)
 {
-    // A sound still loading is played as soon as it is ready.
-    freeInstance(name, resourcePath)->play();
+    std::shared_ptr<const SoundClip> c = clip(name, resourcePath);
+    if (!c)
+        return;
+    QMetaObject::invokeMethod(stream_, [stream = stream_, c] { stream->play(c); });
 }
 
 void QtAudio::stopAll()
 {
-    for (const auto& pool : std::as_const(pools_))
-        for (QSoundEffect* e : pool)
-            e->stop();
+    QMetaObject::invokeMethod(stream_, [stream = stream_] { stream->stopAll(); });
 }
 
 } // namespace tarovin

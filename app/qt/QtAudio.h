@@ -3,26 +3,34 @@
 #include "services/AudioOutput.h"
 
 #include <QHash>
-#include <QList>
-#include <QObject>
+#include <QThread>
 
-class QSoundEffect;
+#include <memory>
 
 namespace tarovin {
 
-// Plays the game's WAV resources with QSoundEffect. One effect never overlaps
-// itself, so each play takes an instance of its own from a pool per sound,
-// reused once it has finished. Without an audio device nothing is heard and
-// nothing waits.
-class QtAudio final : public QObject, public AudioOutput {
+class AudioStream;
+struct SoundClip;
+
+// Plays the game's WAV resources through one output stream mixed by the
+// program itself, on a thread of its own: every play is heard to its end,
+// plays overlap, and a stop silences everything at once. Each sound is
+// decoded once, at its preload or first play.
+class QtAudio final : public AudioOutput {
 public:
+    QtAudio();
+    ~QtAudio() override;
+
     void play(const QString& name, const QString& resourcePath) override;
     void stopAll() override;
     void prepare(const QString& name, const QString& resourcePath) override;
 
 private:
-    QSoundEffect* freeInstance(const QString& name, const QString& resourcePath);
-    QHash<QString, QList<QSoundEffect*>> pools_;
+    std::shared_ptr<const SoundClip> clip(const QString& name, const QString& resourcePath);
+
+    QHash<QString, std::shared_ptr<const SoundClip>> clips_;
+    QThread thread_;
+    AudioStream* stream_; // lives on thread_
 };
 
 } // namespace tarovin

@@ -378,11 +378,42 @@ void addRoom(Sound& s, double wet, double rt60)
     }
 }
 
+// How loud a sound is: the RMS of all channels between its first and last sample within
+// 40 dB of its peak, so neither leading nor trailing near-silence counts.
+double heardRms(const std::vector<std::vector<double>*>& chans, double peak)
+{
+    const double threshold = peak * std::pow(10.0, -40.0 / 20.0);
+    const std::size_t frames = chans.front()->size();
+    std::size_t first = frames;
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < frames; ++i)
+        for (const std::vector<double>* c : chans)
+            if (std::abs((*c)[i]) > threshold) {
+                first = std::min(first, i);
+                last = i;
+            }
+    double sum = 0.0;
+    for (std::size_t i = first; i <= last; ++i)
+        for (const std::vector<double>* c : chans)
+            sum += (*c)[i] * (*c)[i];
+    return std::sqrt(sum / static_cast<double>((last - first + 1) * chans.size()));
+}
+
+// How a sound is brought to its final level.
+enum class Level {
+    // Matched to the others: an RMS of -20 dBFS, unless that would lift the peak above
+    // -3 dBFS (a sound made of sharp, sparse hits), which then caps it. The game's sounds then
+    // lie within a few dB of one another, and two or three of them at once still fit under
+    // full scale.
+    Matched,
+    // Peak at -3 dBFS: the music loop, which is not one of the effects.
+    Peak,
+};
+
 // Final touches shared by every sound: remove any DC offset, fade both ends so playback
-// never starts or stops with a click, and scale to a -3 dBFS peak so no sound clips and all
-// of them sit at a similar level. Returns the interleaved samples, or nothing if the sound is
-// unusable.
-std::vector<std::int16_t> finish(Sound& s, double fadeInMs, double fadeOutMs)
+// never starts or stops with a click, and bring it to its level. Returns the interleaved
+// samples, or nothing if the sound is unusable.
+std::vector<std::int16_t> finish(Sound& s, double fadeInMs, double fadeOutMs, Level level)
 {
     std::vector<std::vector<double>*> chans{&s.left};
     if (s.channels == 2)
@@ -416,8 +447,10 @@ std::vector<std::int16_t> finish(Sound& s, double fadeInMs, double fadeOutMs)
     if (!finite || peak <= 0.0)
         return {};
 
-    const double target = std::pow(10.0, -3.0 / 20.0) * 32767.0;
-    const double scale = target / peak;
+    const double peakCap = std::pow(10.0, -3.0 / 20.0) * 32767.0;
+    double scale = peakCap / peak;
+    if (level == Level::Matched)
+        scale = std::min(scale, std::pow(10.0, -20.0 / 20.0) * 32767.0 / heardRms(chans, peak));
     std::vector<std::int16_t> pcm;
     pcm.reserve(s.frames() * static_cast<std::size_t>(s.channels));
     for (std::size_t i = 0; i < s.frames(); ++i)
@@ -1075,16 +1108,17 @@ int main(int argc, char** argv)
         Sound (*make)();
         double fadeInMs;
         double fadeOutMs;
+        Level level = Level::Matched;
     };
     const Job jobs[] = {
         {makeButton, 0.5, 8.0},   {makeRoar, 3.0, 20.0},   {makeHurtRoar, 3.0, 30.0}, {makeCubCry, 3.0, 30.0},
         {makeHappy, 0.5, 30.0},   {makeEat, 1.0, 20.0},    {makeWater, 1.0, 30.0},    {makeEffect, 3.0, 40.0},
         {makeGameOver, 3.0, 40.0}, {makeTotem, 1.0, 80.0}, {makeYes, 1.0, 60.0},      {makeNo, 3.0, 20.0},
-        {makeMusic, 3.0, 3.0},
+        {makeMusic, 3.0, 3.0, Level::Peak},
     };
     for (const Job& job : jobs) {
         Sound s = job.make();
-        const std::vector<std::int16_t> pcm = finish(s, job.fadeInMs, job.fadeOutMs);
+        const std::vector<std::int16_t> pcm = finish(s, job.fadeInMs, job.fadeOutMs, job.level);
         if (pcm.empty()) {
             std::fprintf(stderr, "soundgen: %s came out silent or invalid\n", s.name.c_str());
             return 1;
