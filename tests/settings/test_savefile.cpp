@@ -501,10 +501,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString store = dir.filePath("TAROVIN.ini");
-        QFile f(store);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[SETTINGS]\nSOUNDOPT=1\nthis line is broken\n[ITEMS\nTOTEM=3\n");
-        f.close();
+        QVERIFY(writeDamagedStore(store));
         Harness h(store);
         h.add<Settings>();
         h.start("Settings");

@@ -149,10 +149,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("TAROVIN.ini");
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[SETTINGS]\nSOUNDOPT=1\nthis line is broken\n[ITEMS\nTOTEM=3\n");
-        f.close();
+        QVERIFY(writeDamagedStore(path));
         Harness h(path);
         h.add<Settings>();
         h.start("Settings");

@@ -22,4 +22,11 @@ QStringList storeOnDisk(const QString& path)
     return keys;
 }
 
+bool writeDamagedStore(const QString& path)
+{
+    QFile file(path);
+    const QByteArray bytes = "[SETTINGS]\nSOUNDOPT=1\nthis line is broken\n[ITEMS\nTOTEM=3\n";
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 } // namespace tarovin::test

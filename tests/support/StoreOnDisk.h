@@ -12,4 +12,9 @@ namespace tarovin::test {
 // Plain values only (the game writes nothing else); no file gives no keys.
 QStringList storeOnDisk(const QString& path);
 
+// Writes a store file that Qt reads with a format error, as a damaged store
+// at start: SOUNDOPT=1, a broken line, a broken section header, TOTEM=3.
+// Returns false when the file could not be written.
+bool writeDamagedStore(const QString& path);
+
 } // namespace tarovin::test
