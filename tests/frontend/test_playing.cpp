@@ -130,8 +130,7 @@ private slots:
         const double ahead = g.game.vexoDir == 1 ? lion.left + lion.width + 300 : lion.left - 300;
         at = toWindow(g.window, g.game, ahead, lion.top + lion.height / 2.0);
         QTest::mousePress(g.window, Qt::LeftButton, {}, at);
-        QTest::qWait(150);
-        QVERIFY(g.lion().rect().contains(ahead, lion.top + lion.height / 2));
+        QTRY_VERIFY_WITH_TIMEOUT(g.lion().rect().contains(ahead, lion.top + lion.height / 2), 1000);
         QTest::mouseRelease(g.window, Qt::LeftButton, {}, at);
         QCOMPARE(g.coins(), 0);
     }
