@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the save-file reader, which must answer every
 // input with a result or a clear failure, never a crash or a hang.
-#include "settings/SaveFile.h"
+#include "screens/settings/SaveFile.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 // Feeds arbitrary text to the store's reading of numbers, straight and as a
 // value inside a real INI file read through the store.
-#include "state/Numbers.h"
-#include "state/SettingsStore.h"
+#include "store/Numbers.h"
+#include "store/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
 TAROVIN_SETUP_EXTRA="xdotool" TAROVIN_BUILD_DIR=build-release TAROVIN_BUILD_TYPE=Release scripts/setup.sh
-game=build-release/app/qt/tarovin
+game=build-release/program/tarovin
 floor=build-release/tools/floor/floor_app
 display=:$((70 + RANDOM % 20))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &

@@ -3,10 +3,10 @@
 # from the real program under Xvfb, reaching each screen with clicks, and
 # writes them to packaging/screenshots/. Run it again when a screen changes.
 # Needs xvfb, xdotool and imagemagick.
-# Usage: scripts/screenshots.sh [program, default build/app/qt/tarovin] [folder]
+# Usage: scripts/screenshots.sh [program, default build/program/tarovin] [folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-game=$(realpath "${1:-build/app/qt/tarovin}")
+game=$(realpath "${1:-build/program/tarovin}")
 out=${2:-packaging/screenshots}
 mkdir -p "$out"
 

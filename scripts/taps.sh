@@ -10,7 +10,7 @@ presses=${1:-450}
 game=${2:-}
 if [[ -z "$game" ]]; then
     TAROVIN_SETUP_EXTRA="xdotool" scripts/setup.sh
-    game=build/app/qt/tarovin
+    game=build/program/tarovin
 fi
 display=:$((50 + RANDOM % 20))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &

@@ -1,26 +1,23 @@
 #include "FrameCounter.h"
 
-#include "app/toolkit/Platform.h"
-
 namespace tarovin {
 
-void FrameCounter::ResetFrameCounter()
+void FrameCounter::ResetFrameCounter(quint32 nowTicks)
 {
     frames_ = 0;
-    lastTick_ = ticks_.ticks();
+    lastTick_ = nowTicks;
     rate_ = 0;
 }
 
-void FrameCounter::CountFrame()
+void FrameCounter::CountFrame(quint32 nowTicks)
 {
     ++frames_;
-    const quint32 now = ticks_.ticks();
     // Unsigned subtraction is taken modulo 2^32, so the counter's wrap after
     // 49.7 days changes nothing.
-    if (quint32(now - lastTick_) >= 1000) {
+    if (quint32(nowTicks - lastTick_) >= 1000) {
         rate_ = frames_;
         frames_ = 0;
-        lastTick_ = now;
+        lastTick_ = nowTicks;
     }
 }
 

@@ -1,7 +1,6 @@
 #include "SoundPlayer.h"
 
 #include "AudioOutput.h"
-#include "app/toolkit/Dialogs.h"
 
 #include <QFile>
 
@@ -12,15 +11,13 @@ QString SoundPlayer::resourcePath(const QString& name)
     return QStringLiteral(":/sounds/") + name + QStringLiteral(".wav");
 }
 
-void SoundPlayer::PlayResSound(const QString& name)
+bool SoundPlayer::PlayResSound(const QString& name)
 {
     const QString path = resourcePath(name);
-    if (!QFile::exists(path)) {
-        dialogs_.messageBox(QStringLiteral("PlayResSound 發生錯誤: ") + QStringLiteral("找不到聲音資源「%1」").arg(name),
-                            MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("錯誤"));
-        return;
-    }
+    if (!QFile::exists(path))
+        return false;
     output_.play(name, path);
+    return true;
 }
 
 void SoundPlayer::PreloadResSound(const QString& name)

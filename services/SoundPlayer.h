@@ -5,20 +5,19 @@
 namespace tarovin {
 
 class AudioOutput;
-class Dialogs;
 
 // The game's sounds are WAV files compiled into the program as resources
 // (":/sounds/NAME.wav") and played straight from there, so no temporary
 // files are ever written.
 class SoundPlayer {
 public:
-    SoundPlayer(AudioOutput& output, Dialogs& dialogs) : output_(output), dialogs_(dialogs) {}
+    explicit SoundPlayer(AudioOutput& output) : output_(output) {}
 
     static QString resourcePath(const QString& name);
 
-    // Starts the sound and returns at once; several sounds overlap. A missing
-    // resource is reported in an error box and the caller goes on.
-    void PlayResSound(const QString& name);
+    // Starts the sound and returns at once; several sounds overlap. False,
+    // and nothing played, when the program has no sound of that name.
+    bool PlayResSound(const QString& name);
     // Reads the sound once so that its first play starts without delay.
     void PreloadResSound(const QString& name);
     // Silences every sound of the program.
@@ -29,7 +28,6 @@ public:
 
 private:
     AudioOutput& output_;
-    Dialogs& dialogs_;
 };
 
 } // namespace tarovin

@@ -1,5 +1,5 @@
-#include "achievements/Avdacts.h"
-#include "state/Keys.h"
+#include "screens/achievements/Avdacts.h"
+#include "store/Keys.h"
 #include "tests/support/Harness.h"
 
 #include <QFile>

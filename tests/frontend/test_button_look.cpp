@@ -1,5 +1,5 @@
-#include "app/qt/PictureButton.h"
-#include "app/qt/PictureCache.h"
+#include "frontend/PictureButton.h"
+#include "frontend/PictureCache.h"
 
 #include <QScreen>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "app/qt/QtDialogs.h"
+#include "frontend/QtDialogs.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
-#include "app/qt/FrontEnd.h"
-#include "app/qt/PictureButton.h"
-#include "game/Gamepage.h"
-#include "state/Keys.h"
+#include "frontend/FrontEnd.h"
+#include "frontend/PictureButton.h"
+#include "screens/game/Gamepage.h"
+#include "store/Keys.h"
 #include "tests/frontend/Windows.h"
 #include "tests/support/Harness.h"
 

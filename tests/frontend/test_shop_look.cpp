@@ -1,4 +1,4 @@
-#include "app/qt/FrontEnd.h"
+#include "frontend/FrontEnd.h"
 #include "tests/frontend/Windows.h"
 #include "tests/shop/ShopFixture.h"
 

@@ -3,10 +3,10 @@
 // the recording holds is what a player would hear.
 
 #include "SoundServer.h"
-#include "app/Start.h"
-#include "app/qt/QtAudio.h"
+#include "screens/menu/Start.h"
+#include "frontend/QtAudio.h"
 #include "services/SoundPlayer.h"
-#include "state/Keys.h"
+#include "store/Keys.h"
 #include "tests/support/Harness.h"
 
 #include <QFile>
@@ -174,7 +174,6 @@ class TestSoundServer : public QObject {
 
 private:
     std::unique_ptr<SoundServer> server;
-    ScriptedDialogs dialogs;
     std::unique_ptr<QtAudio> audio;
     std::unique_ptr<SoundPlayer> player;
     QMap<QString, double> recordedRmsDb;
@@ -222,7 +221,7 @@ private slots:
         server = std::make_unique<SoundServer>();
         QVERIFY2(server->failure().isEmpty(), qPrintable(server->failure()));
         audio = std::make_unique<QtAudio>();
-        player = std::make_unique<SoundPlayer>(*audio, dialogs);
+        player = std::make_unique<SoundPlayer>(*audio);
     }
 
     void cleanupTestCase()

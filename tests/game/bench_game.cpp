@@ -11,8 +11,8 @@
 // milliseconds and would measure the disk, so the store goes to /dev/shm when
 // it exists and TMPDIR is not set (set TMPDIR to measure another place).
 
-#include "game/Gamepage.h"
-#include "state/Keys.h"
+#include "screens/game/Gamepage.h"
+#include "store/Keys.h"
 #include "tests/support/Harness.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
-#include "game/Gamepage.h"
-#include "state/Keys.h"
+#include "screens/game/Gamepage.h"
+#include "store/Keys.h"
 #include "tests/support/Harness.h"
 
 #include <QTest>

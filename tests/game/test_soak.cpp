@@ -1,6 +1,6 @@
-#include "achievements/Achievements.h"
-#include "game/Gamepage.h"
-#include "state/Keys.h"
+#include "screens/achievements/Achievements.h"
+#include "screens/game/Gamepage.h"
+#include "store/Keys.h"
 #include "tests/support/Harness.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pet/Petpage.h"
-#include "state/Keys.h"
+#include "screens/pet/Petpage.h"
+#include "store/Keys.h"
 #include "tests/support/Harness.h"
 
 #include <QDateTime>

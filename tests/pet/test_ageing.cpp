@@ -1,5 +1,5 @@
 #include "PetFixture.h"
-#include "pet/PetRules.h"
+#include "screens/pet/PetRules.h"
 
 #include <QTest>
 

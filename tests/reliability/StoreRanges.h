@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/Keys.h"
+#include "store/Keys.h"
 #include "tests/support/Harness.h"
 
 #include <QMap>

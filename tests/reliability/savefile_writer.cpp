@@ -2,8 +2,8 @@
 // again until it is killed.
 //   savefile_writer PATH   round n sets the forty keys K1..K40 to n in a
 //                          store of its own, then exports it to PATH
-#include "settings/SaveFile.h"
-#include "state/SettingsStore.h"
+#include "screens/settings/SaveFile.h"
+#include "store/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 //   store_writer sequence PATH        SaveInt K1..K5 = n, then n + 1, ... forever,
 //                                     going on from what the file holds
 //   store_writer keys PATH PREFIX N   SaveInt PREFIX1..PREFIXN = 1..N, then exit
-#include "state/SettingsStore.h"
+#include "store/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <cstdio>

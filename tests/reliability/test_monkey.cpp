@@ -1,4 +1,4 @@
-#include "app/Screens.h"
+#include "program/Screens.h"
 #include "tests/reliability/StoreRanges.h"
 #include "tests/support/Harness.h"
 

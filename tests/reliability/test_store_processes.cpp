@@ -1,5 +1,5 @@
-#include "settings/SaveFile.h"
-#include "state/StoreFile.h"
+#include "screens/settings/SaveFile.h"
+#include "store/StoreFile.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,5 +1,5 @@
-#include "settings/Settings.h"
-#include "state/Keys.h"
+#include "screens/settings/Settings.h"
+#include "store/Keys.h"
 #include "tests/support/Harness.h"
 #include "tests/support/ReadOnlyPath.h"
 #include "tests/support/StoreOnDisk.h"

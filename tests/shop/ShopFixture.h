@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shop/Shop.h"
-#include "state/Keys.h"
+#include "screens/shop/Shop.h"
+#include "store/Keys.h"
 #include "tests/support/Harness.h"
 
 #include <QStringList>

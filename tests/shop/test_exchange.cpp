@@ -1,5 +1,5 @@
 #include "ShopFixture.h"
-#include "shop/Exchange.h"
+#include "screens/shop/Exchange.h"
 
 #include <QSettings>
 #include <QTest>

@@ -1,8 +1,11 @@
 #include "Harness.h"
 
-#include "app/toolkit/EmptyScreen.h"
+#include "StandInScreen.h"
+#include "screens/ScreenNames.h"
 
 #include <QTest>
+
+#include <stdexcept>
 
 namespace tarovin::test {
 
@@ -126,7 +129,11 @@ Harness::Harness(const QString& storePath, Time time, Randomness randomness)
 {
     if (time == Time::Real)
         monotonic.start();
-    navigator.setFallback([this](const QString& name) { return std::make_unique<EmptyScreen>(services, name); });
+    navigator.setStandIns([this](const QString& name) -> std::unique_ptr<Form> {
+        if (!screen::all.contains(name))
+            throw std::logic_error("the program has no screen named " + name.toStdString());
+        return std::make_unique<StandInScreen>(services, name);
+    });
 }
 
 Harness::~Harness() = default;

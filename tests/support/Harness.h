@@ -1,16 +1,16 @@
 #pragma once
 
-#include "app/toolkit/Dialogs.h"
-#include "app/toolkit/Form.h"
-#include "app/toolkit/Navigator.h"
-#include "app/toolkit/Platform.h"
-#include "app/toolkit/Scheduler.h"
-#include "app/toolkit/Services.h"
-#include "app/toolkit/SystemPlatform.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Form.h"
+#include "toolkit/Navigator.h"
+#include "toolkit/Platform.h"
+#include "toolkit/Scheduler.h"
+#include "toolkit/Services.h"
+#include "toolkit/SystemPlatform.h"
 #include "services/AudioOutput.h"
 #include "services/FrameCounter.h"
 #include "services/SoundPlayer.h"
-#include "state/SettingsStore.h"
+#include "store/SettingsStore.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -203,8 +203,8 @@ public:
     SystemRandom systemRandom; // what the screens draw from with Randomness::System
     RecordingAudio audio;
     ScriptedDialogs dialogs;
-    SoundPlayer sound{audio, dialogs};
-    FrameCounter frames{ticks};
+    SoundPlayer sound{audio};
+    FrameCounter frames;
     FakeWeb web;
     Navigator navigator;
     Services services;

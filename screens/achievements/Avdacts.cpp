@@ -1,0 +1,105 @@
+#include "Avdacts.h"
+
+#include "Achievements.h"
+#include "screens/ScreenNames.h"
+#include "toolkit/Navigator.h"
+#include "toolkit/Services.h"
+#include "services/SoundPlayer.h"
+#include "store/Keys.h"
+#include "store/SettingsStore.h"
+
+namespace tarovin {
+
+namespace {
+
+const QString click = QStringLiteral("BTNSOUND");
+
+// The order in which the keys are armed; a key that exists keeps its value.
+constexpr AchievementId armingOrder[] = {
+    AchievementId::CbStart, AchievementId::Twenty, AchievementId::Fifty, AchievementId::UseAll, AchievementId::Title,
+    AchievementId::Pet,     AchievementId::Totem,  AchievementId::Angry, AchievementId::PetExit, AchievementId::TenTm,
+};
+
+} // namespace
+
+Avdacts::Avdacts(Services& services) : Form(services, screen::avdacts, QStringLiteral("咕嚕果"), 14220, 8640) {}
+
+void Avdacts::design()
+{
+    background.name = QStringLiteral("bg_achievements");
+
+    addImage(QStringLiteral("Avimg"), {8160, 840, 1815, 1815}, QStringLiteral("achievement")).tooltip =
+        QStringLiteral("成就圖示");
+    // The badge for an achieved selection lies over the other one and is
+    // hidden to let it show.
+    addImage(QStringLiteral("dachen_false"), {10200, 1680, 855, 855}, QStringLiteral("badge_notdone"));
+    addImage(QStringLiteral("dachen_true"), {10200, 1680, 855, 855}, QStringLiteral("badge_done"));
+
+    auto label = [this](const char* name, Rect r, const char* caption, double size) -> Control& {
+        Control& c = addLabel(QString::fromUtf8(name), r, QString::fromUtf8(caption));
+        c.fontSize = size;
+        return c;
+    };
+    label("Avname", {8160, 3840, 5295, 735}, "成就名稱", 20.25).align = Align::Center;
+    Control& description = label("Avdes", {7920, 4680, 5535, 2055}, "成就敘述:選擇左側的成就", 15.75);
+    description.align = Align::Center;
+    description.foreColor = QStringLiteral("#404040");
+    Control& rarity = label("Avlv", {10200, 840, 1815, 615}, "未知", 18);
+    rarity.align = Align::Center;
+    rarity.backColor = QStringLiteral("#00FFCC");
+    label("dachentxt", {11280, 1920, 1815, 615}, "未知", 18);
+
+    Control& list = addListBox(QStringLiteral("ListAv"), {960, 840, 6615, 6690}, {});
+    for (const Achievement& a : achievementCatalogue())
+        list.items << a.name;
+    list.backColor = QStringLiteral("#D8F8F0");
+    list.fontSize = 15.75;
+    list.onClick = [this] { ListAv_Click(); };
+
+    addButton(QStringLiteral("Aboutexit"), {13080, 240, 735, 735}, QStringLiteral("btn_close"), QStringLiteral("關閉"))
+        .onClick = [this] { Aboutexit_Click(); };
+}
+
+void Avdacts::Form_Load()
+{
+    sv.sound.PreloadResSound(click);
+    soundOpt = sv.store.GetInt(keys::settings, keys::soundOpt, 0);
+    for (AchievementId id : armingOrder)
+        sv.store.EnsureInt(keys::avda, achievement(id).key, achievementArmed);
+}
+
+void Avdacts::Form_QueryUnload()
+{
+    // Leaving this screen lets a sound that is playing finish.
+    sv.navigator.load(screen::start);
+    sv.navigator.show(screen::start);
+}
+
+void Avdacts::ListAv_Click()
+{
+    playSound(click);
+    Control& list = control(QStringLiteral("ListAv"));
+    const int i = list.listIndex;
+    if (i < 0 || i >= int(achievementCatalogue().size()))
+        return;
+    const Achievement& a = achievementCatalogue()[size_t(i)];
+
+    control(QStringLiteral("Avname")).caption = list.itemText(i);
+    const bool achieved = sv.store.GetInt(keys::avda, a.key, 0) == achievementAchieved;
+    control(QStringLiteral("dachen_true")).visible = achieved;
+    // The hidden achievement tells how to earn it only once it is earned.
+    const bool hidden = a.key == achievement(AchievementId::Title).key;
+    control(QStringLiteral("Avdes")).caption = hidden && !achieved ? QStringLiteral("?????") : a.description;
+    Control& rarity = control(QStringLiteral("Avlv"));
+    rarity.caption = a.rarity;
+    rarity.backColor = a.rarityColor;
+    control(QStringLiteral("dachentxt")).caption = achieved ? QStringLiteral("已達成") : QStringLiteral("未達成");
+}
+
+void Avdacts::Aboutexit_Click()
+{
+    playSound(click);
+    sv.navigator.switchTo(screen::start, *this);
+}
+
+} // namespace tarovin

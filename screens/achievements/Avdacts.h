@@ -1,0 +1,25 @@
+#pragma once
+
+#include "toolkit/Form.h"
+
+namespace tarovin {
+
+// The achievements screen. Opening it arms every achievement that has never
+// been armed; until then nothing anywhere can be awarded. Otherwise it only
+// reads: a selection shows the achievement's name, description, rarity and
+// whether it has been achieved.
+class Avdacts final : public Form {
+public:
+    explicit Avdacts(Services& services);
+
+    void Form_Load() override;
+    void Form_QueryUnload() override;
+
+    void ListAv_Click();
+    void Aboutexit_Click();
+
+protected:
+    void design() override;
+};
+
+} // namespace tarovin

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "toolkit/Form.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace tarovin {
+
+// The game: a lion walks to and fro along the lane, the player taps it for
+// lion coins, a dynamite lion walks the same lane, pick-ups appear on the row
+// below, and three power-ups change a running game.
+//
+// The handlers are spread over a few files, one job each:
+//   Gamepage.cpp  the controls, the load, the frame display and leaving
+//   Movement.cpp  the lions' walk, IsCollide and the pick-up placement
+//   Tapping.cpp   tapping the lion, its hop and the combo
+//   GameOver.cpp  the end of a game and the immunity totem
+//   Hazards.cpp   energy, lion contact, the bottle and the dynamite water
+//   PowerUps.cpp  diamonds, iron medals and the three power-ups
+//
+// The state is public so that tests can look at it directly.
+class Gamepage final : public Form {
+public:
+    explicit Gamepage(Services& services);
+
+    // The playfield's scale width: the lions turn where their right edge reaches it.
+    static constexpr int scaleWidth = 14220;
+    static constexpr int laneTop = 6480;
+
+    // ---- state; the load sets all of these except combo, inContact and noTntOn,
+    // which keep their values on this object from one game to the next.
+    qint32 score = 0;         // coins of this game; stops at its maximum
+    qint32 bestScore = 0;     // mirror of MAXSCORE
+    qint16 energy = 56;       // 0..100
+    int vexoDir = 1;          // +1 walking right, -1 left
+    int tntDir = 1;
+    bool doubleOn = false;    // double coins running
+    bool noTntOn = false;     // the dynamite lion is taken away
+    bool slowOn = false;      // slow lion running: the lion steps 150 instead of 200
+    bool isOver = false;      // the final game over has happened
+    bool inContact = false;   // the lions touched at the last contact check
+    int combo = 0;            // taps of the running combo
+    qint16 diamondCount = 0;  // mirrors of DIAMOND and IRON
+    qint16 ironCount = 0;
+    qint16 doubleItems = 0;   // mirrors of the items SCOREX, NOTNT, SLOWLION, TOTEM
+    qint16 noTntItems = 0;
+    qint16 slowItems = 0;
+    qint16 totemItems = 0;
+    int usedDouble = 0;       // 1 once the free use of that power-up is spent
+    int usedNoTnt = 0;
+    int usedSlow = 0;
+    qint16 pickX = 0;         // the last position drawn by RandomX
+    qint16 pickKind = 0;      // 1..10; 5 places a diamond, anything else an iron medal
+
+    // ---- the screen
+    void Form_Load() override;
+    void Form_QueryUnload() override;
+    void Form_KeyDown(int keyCode) override;
+    void Command1_Click();
+    void Timerfps_Timer();
+
+    // Shared operations.
+    // A new horizontal position from 1 to 14310 (past the right edge at times).
+    qint16 RandomX();
+    // Energy caption, bar width and bar colour.
+    void ShowEnergy();
+    // The first two of these: caption and width. Handlers that change the
+    // energy refresh these first and the colour at their end.
+    void ShowEnergyLevel();
+    void ShowEnergyColour();
+    // Raises the energy by amount, at most 100.
+    void addEnergy(int amount);
+
+    // ---- movement and placement
+    void Timer1_Timer();
+    void Timer2_Timer();
+    // True when the rectangles of a and b overlap or touch; visibility plays no part.
+    static bool IsCollide(const Control& a, const Control& b);
+    void Timerbottle_Timer();
+    void Timerfakebott_Timer();
+    void TimerIronDia_Timer();
+
+    // ---- tapping
+    void Vexo_Click();
+    void Timerfly_Timer();
+    void TimerCb_Timer();
+
+    // ---- game over and the totem
+    void GameOver();
+    void TimerAmin_Timer();
+    void TimerTotem_Timer();
+    void Overok_Click();
+
+    // ---- hazards and energy
+    void Timerrt_Timer();
+    void DrainEnergy();
+    void Bottle_Click();
+    void Fakebottle_Click();
+    void Vexotnt_Click();
+
+    // ---- pick-ups and power-ups
+    void Diamond_Click();
+    void Iron_Click();
+    void TimerIrDm_Timer();
+    void Twoscore_Click();
+    void Twoxtimer_Timer();
+    void tmr2x_Timer();
+    void Notnt_Click();
+    void Notnttimer_Timer();
+    void Timernt_Timer();
+    void Divtimes_Click();
+    void Divtimer_Timer();
+    void Timerslo_Timer();
+
+protected:
+    void design() override;
+
+private:
+    void showBestScore();
+    void showScore();
+    // Raises the best score to the score when reached, and stores it.
+    void keepBestScore();
+    void leaveToMenu();
+    // PowerUps.cpp: a diamond or medal into the wallet, and the steps every
+    // power-up use shares (the free use, the item cost, the wait).
+    void collectPickUp(const QString& pickUp, const QString& text, qint16& count, const QString& key);
+    void consumePowerUp(qint16& count, int& used, const QString& waitTimer, const QString& waitButton,
+                        const QString& key, bool storeEmpty);
+};
+
+} // namespace tarovin

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "toolkit/Form.h"
+
+namespace tarovin {
+
+// The about screen: credits, version, a short guide, and the lion's head that
+// answers clicks and gets angry when double-clicked.
+class About final : public Form {
+public:
+    explicit About(Services& services);
+
+    void Form_Load() override;
+    void Form_QueryUnload() override;
+
+    void Vexohead_Click();
+    void Vexohead_DblClick();
+    void Aboutexit_Click();
+
+    bool angryNow() const { return isAngry; }
+
+protected:
+    void design() override;
+
+private:
+    // Once angry, the lion stays angry until the screen is left.
+    bool isAngry = false;
+};
+
+} // namespace tarovin

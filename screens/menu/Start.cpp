@@ -1,0 +1,187 @@
+#include "Start.h"
+
+#include "Tips.h"
+#include "Version.h"
+#include "screens/ScreenNames.h"
+#include "screens/achievements/Achievements.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Navigator.h"
+#include "toolkit/Platform.h"
+#include "toolkit/Services.h"
+#include "services/SoundPlayer.h"
+#include "store/Keys.h"
+#include "store/Numbers.h"
+#include "store/SettingsStore.h"
+
+#include <utility>
+
+namespace tarovin {
+
+namespace {
+const QString click = QStringLiteral("BTNSOUND");
+const QString gameTitle = QStringLiteral("咕嚕果");
+} // namespace
+
+Start::Start(Services& services, MakerSite site)
+    : Form(services, screen::start, gameTitle, 14370, 8640), site_(std::move(site))
+{
+}
+
+void Start::design()
+{
+    background.name = QStringLiteral("bg_menu");
+
+    Control& title = addImage(QStringLiteral("Image1"), {4440, 120, 5415, 2175}, QStringLiteral("menu_title"));
+    title.onDblClick = [this] { Image1_DblClick(); };
+
+    Control& tip = addLabel(QStringLiteral("Tlips"), {1282, 1680, 11895, 735}, QString());
+    tip.align = Align::Center;
+    tip.fontSize = 15.75;
+    tip.foreColor = QStringLiteral("#4A2C17");
+
+    Control& version = addLabel(QStringLiteral("Vertxt"), {12840, 8160, 1575, 615}, QStringLiteral(TAROVIN_VERSION));
+    version.tooltip = QStringLiteral("版本");
+    version.fontSize = 14.25;
+    version.foreColor = QStringLiteral("#4A2C17");
+
+    addAchievementNotice(*this);
+
+    const ButtonSpec<Start> buttons[] = {
+        {"Play", {4920, 2520, 4455, 1095}, "btn_play", "開始遊戲按鈕", &Start::Play_Click},
+        {"Setstbtn", {4920, 3960, 4455, 1095}, "btn_settings", "設定", &Start::Setstbtn_Click},
+        {"Close", {4920, 5400, 4455, 1095}, "btn_exit", "退出遊戲按鈕", &Start::Close_Click},
+        {"Cmdabout", {120, 120, 855, 855}, "btn_about", "顯示說明與關於", &Start::Cmdabout_Click},
+        {"Cmdskin", {120, 1080, 855, 855}, "btn_skin", "更換主題(未開發)", &Start::Cmdskin_Click},
+        {"Cmdavda", {120, 2040, 855, 855}, "btn_achievements", "成就系統", &Start::Cmdavda_Click},
+        {"Cmdshop", {120, 3000, 855, 855}, "btn_shop", "商城", &Start::Cmdshop_Click},
+        {"fixgame", {1080, 120, 855, 855}, "btn_fix", "修復遊戲", &Start::fixgame_Click},
+        {"Quorelnet", {240, 7680, 735, 735}, "btn_web", "官方網站", &Start::Quorelnet_Click},
+        {"Email", {1200, 7680, 735, 735}, "btn_mail", "回報錯誤", &Start::Email_Click},
+        {"Pet", {2160, 7680, 735, 735}, "btn_pet", "寵物", &Start::Pet_Click},
+        {"Newver", {3120, 7680, 735, 735}, "btn_update", "檢查更新", &Start::Newver_Click},
+        {"ErrComdlg", {11880, 7680, 735, 735}, "btn_error", "有錯誤:找不到 COMDLG32.OCX", &Start::ErrComdlg_Click},
+    };
+    addButtons(*this, buttons);
+    control(QStringLiteral("ErrComdlg")).visible = false;
+}
+
+void Start::Form_Load()
+{
+    SettingsStore& store = sv.store;
+    if (store.GetInt(keys::settings, keys::soundOpt, 0) == 0)
+        store.SaveInt(keys::settings, keys::soundOpt, 2);
+    soundOpt = store.GetInt(keys::settings, keys::soundOpt, 0);
+
+    // The wallet is 16-bit everywhere; a stored value beyond that is read
+    // clamped and left as it is.
+    for (const QString& key : {keys::diamond, keys::iron})
+        if (toInt16(store.GetInt(keys::settings, key, 0)) == 0)
+            store.SaveInt(keys::settings, key, 0);
+
+    sv.sound.PreloadResSound(click);
+    sv.sound.PreloadResSound(QStringLiteral("VEXO"));
+
+    sv.random.seedFromClock();
+    control(QStringLiteral("Tlips")).caption = tipFor(sv.random.next(), sv.clock.now().date());
+
+    for (const QString& item : keys::allItems)
+        store.EnsureInt(keys::items, item, 0);
+
+    if (!sv.web.fileDialogsAvailable())
+        control(QStringLiteral("ErrComdlg")).visible = true;
+}
+
+void Start::Form_QueryUnload()
+{
+    sv.sound.CleanTempSounds();
+}
+
+void Start::openScreen(const QString& screen)
+{
+    playSound(click);
+    sv.navigator.switchTo(screen, *this);
+}
+
+void Start::Play_Click() { openScreen(screen::gamepage); }
+void Start::Setstbtn_Click() { openScreen(screen::settings); }
+void Start::Pet_Click() { openScreen(screen::petpage); }
+void Start::Cmdshop_Click() { openScreen(screen::shop); }
+void Start::Cmdavda_Click() { openScreen(screen::avdacts); }
+void Start::Cmdabout_Click() { openScreen(screen::about); }
+
+void Start::Cmdskin_Click()
+{
+    playSound(click);
+    sv.dialogs.messageBox(QStringLiteral("主題功能尚未開發，敬請期待"), MsgButtons::Ok, MsgIcon::None, gameTitle);
+    playSound(click);
+}
+
+void Start::Close_Click()
+{
+    playSound(click);
+    if (sv.dialogs.messageBox(QStringLiteral("是否離開遊戲？"), MsgButtons::OkCancel, MsgIcon::None, gameTitle) != MsgOk)
+        return;
+    playSound(click);
+    sv.navigator.endAtOnce();
+}
+
+void Start::Image1_DblClick()
+{
+    playSound(QStringLiteral("VEXO"));
+    // The menu has just played the lion's sound; the award adds none.
+    UnlockAchievement(*this, AchievementId::Title, false);
+}
+
+void Start::offerInstall(const QString& firstLine)
+{
+    // Qt brings its own file dialogs, so there is nothing to install on this
+    // platform: whatever the answer, everything is already in place.
+    sv.dialogs.messageBox(firstLine + QStringLiteral("\r\n是否安裝"), MsgButtons::YesNo, MsgIcon::Question, gameTitle);
+}
+
+void Start::fixgame_Click() { offerInstall(QStringLiteral("您的錯誤是缺少COMDLG32.OCX嗎?")); }
+void Start::ErrComdlg_Click() { offerInstall(QStringLiteral("因為您的系統沒有COMDLG32.OCX，")); }
+
+void Start::Quorelnet_Click()
+{
+    playSound(click);
+    sv.web.openUrl(site_.pageUrl());
+}
+
+void Start::Email_Click()
+{
+    playSound(click);
+    sv.web.openUrl(site_.errorReportMailto());
+}
+
+void Start::Newver_Click()
+{
+    playSound(click);
+    // A build that kept the placeholder address has no server to ask; the
+    // button then does what it does without a network: nothing more.
+    if (site_.isPlaceholder() || checkingVersion_)
+        return;
+    checkingVersion_ = true;
+    // The fetch runs in the background; the menu keeps working meanwhile and
+    // the answer may arrive after the player has moved on.
+    sv.web.httpGetText(site_.versionFileUrl(), [this](const QString& text) {
+        checkingVersion_ = false;
+        versionFetched(text);
+    });
+}
+
+void Start::versionFetched(const QString& text)
+{
+    // An answer that comes after the player has left the menu is dropped: a
+    // box over a running game would cost the game, as its timers go on.
+    if (!isLoaded())
+        return;
+    const QString newer = newerVersionIn(text, QStringLiteral(TAROVIN_VERSION));
+    if (newer.isEmpty())
+        return;
+    sv.dialogs.messageBox(QStringLiteral("有新版本 %1 可以下載了！\r\n目前版本是 %2，請到官方網站更新。")
+                              .arg(newer, QStringLiteral(TAROVIN_VERSION)),
+                          MsgButtons::Ok, MsgIcon::Information, gameTitle);
+}
+
+} // namespace tarovin

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "screens/menu/WebLinks.h"
+#include "toolkit/Form.h"
+
+namespace tarovin {
+
+// The main menu, and the program's start-up: its load runs at every return
+// from another screen.
+class Start final : public Form {
+public:
+    // The links lead to the maker's site the build was configured with; a
+    // test can name another.
+    explicit Start(Services& services, MakerSite site = MakerSite::configured());
+
+    void Form_Load() override;
+    void Form_QueryUnload() override;
+
+    void Play_Click();
+    void Setstbtn_Click();
+    void Close_Click();
+    void Cmdabout_Click();
+    void Cmdskin_Click();
+    void Cmdavda_Click();
+    void Cmdshop_Click();
+    void Pet_Click();
+    void Image1_DblClick();
+    void fixgame_Click();
+    void ErrComdlg_Click();
+    void Quorelnet_Click();
+    void Email_Click();
+    void Newver_Click();
+
+protected:
+    void design() override;
+
+private:
+    void openScreen(const QString& screen);
+    void offerInstall(const QString& firstLine);
+    void versionFetched(const QString& text);
+
+    const MakerSite site_;
+    // A version check is on its way; more presses meanwhile start no second
+    // one, which would only bring the same box twice.
+    bool checkingVersion_ = false;
+};
+
+} // namespace tarovin

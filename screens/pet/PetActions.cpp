@@ -1,0 +1,189 @@
+// What the player does on the pet screen, and the lion's own walking and
+// sleeping while the screen stays open.
+#include "Petpage.h"
+
+#include "PetRules.h"
+#include "screens/ScreenNames.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Navigator.h"
+#include "toolkit/Platform.h"
+#include "toolkit/Services.h"
+#include "store/Keys.h"
+#include "store/Numbers.h"
+#include "store/SettingsStore.h"
+
+namespace tarovin {
+
+using namespace pet;
+
+namespace {
+
+constexpr int feedStep = 13;
+constexpr int playStep = 5;
+constexpr int touchCost = 5;   // mood lost when an unwell lion is touched
+constexpr int sleepCost = 8;   // satiety lost at every nap
+constexpr int ticksBeforeSleep = 250;
+constexpr int sleepMs = 10000;
+
+} // namespace
+
+void Petpage::Food_Click()
+{
+    playSound(QStringLiteral("EAT"));
+    food = raisedAtMost100(food, feedStep);
+    clean = 1; // eating makes a mess of the mane
+    sv.store.SaveAll({{keys::pet, keys::food, food}, {keys::pet, keys::clear, clean}});
+    ShowPet();
+}
+
+void Petpage::Play_Click()
+{
+    playSound(QStringLiteral("HAPPY"));
+    mood = raisedAtMost100(mood, playStep);
+    sv.store.SaveInt(keys::pet, keys::happy, mood);
+    ShowPet();
+}
+
+void Petpage::clear_Click()
+{
+    playSound(QStringLiteral("WATER"));
+    clean = 2;
+    sv.store.SaveInt(keys::pet, keys::clear, clean);
+    ShowPet();
+}
+
+void Petpage::use_Click()
+{
+    playSound(QStringLiteral("BTNSOUND"));
+    if (giftCount >= 1) {
+        // One batch: a gift box is never spent without the cub it brings.
+        --giftCount;
+        sv.store.SaveAll({{keys::items, keys::gift, giftCount},
+                          {keys::pet, keys::stau, Cub},
+                          {keys::pet, keys::happy, 50},
+                          {keys::pet, keys::food, 50},
+                          {keys::pet, keys::clear, 2},
+                          {keys::pet, keys::loveer, 10}});
+        readPetValues();
+        // A lion adopted later keeps the birth date of the first opening.
+        sv.store.EnsureInt(keys::pet, keys::pYear, todayYear);
+        sv.store.EnsureInt(keys::pet, keys::pMonth, todayMonth);
+        sv.store.EnsureInt(keys::pet, keys::pDay, todayDay);
+        petState = toInt16(sv.store.GetInt(keys::pet, keys::stau, 0));
+        ShowPet();
+        return;
+    }
+    if (sv.dialogs.messageBox(QStringLiteral("獅子禮物盒不足，是否打開商店"), MsgButtons::YesNo, MsgIcon::None,
+                              QStringLiteral("咕嚕果"))
+        != MsgYes)
+        return;
+    // Leaving this screen opens the menu on the way; close it again so that
+    // the shop is the one screen left open.
+    sv.navigator.load(screen::shop);
+    sv.navigator.show(screen::shop);
+    sv.navigator.unload(*this);
+    sv.navigator.unload(screen::start);
+}
+
+void Petpage::Close_Click()
+{
+    playSound(QStringLiteral("BTNSOUND"));
+    sv.navigator.switchTo(screen::start, *this);
+}
+
+void Petpage::Vexo_MouseDown(MouseButton button, int x, int y)
+{
+    if (button == MouseButton::Left) {
+        dragging = true;
+        grabX = x;
+        grabY = y;
+    }
+    // Every press is a touch, also one that starts a drag.
+    if (isWell) {
+        playSound(petState == Cub ? QStringLiteral("HAPPY") : QStringLiteral("VEXO"));
+        return;
+    }
+    playSound(petState == Cub ? QStringLiteral("AWWKID") : QStringLiteral("AWWREAL"));
+    mood = lowered(mood, touchCost);
+    sv.store.SaveInt(keys::pet, keys::happy, mood);
+    ShowPet();
+}
+
+void Petpage::Vexo_MouseMove(MouseButton, int x, int y)
+{
+    if (!dragging)
+        return;
+    // x and y are inside the lion as it stands now, so the grab point stays
+    // under the pointer; the lion may follow it beyond the window's edges.
+    Control& lion = control(QStringLiteral("Vexo"));
+    lion.left = toInt32(qint64(lion.left) + x - grabX);
+    lion.top = toInt32(qint64(lion.top) + y - grabY);
+}
+
+void Petpage::Vexo_MouseUp(MouseButton, int, int)
+{
+    dragging = false;
+    settle();
+}
+
+void Petpage::settle()
+{
+    Control& lion = control(QStringLiteral("Vexo"));
+    const Spot spot = settled(lion.left, adult());
+    lion.left = spot.left;
+    lion.top = spot.top;
+}
+
+void Petpage::Timer1_Timer()
+{
+    if (dragging || sleeping)
+        return;
+    Control& lion = control(QStringLiteral("Vexo"));
+    lion.left += walkDir * room::step;
+    if (lion.left + lion.width >= room::width)
+        faceTo(-1);
+    if (lion.left <= 0)
+        faceTo(1);
+    settle();
+
+    // The walk goes on with no lion in the room too, so an open screen
+    // always makes the lion hungrier.
+    ++walkTicks;
+    if (walkTicks >= ticksBeforeSleep) {
+        sleeping = true;
+        Timer& nap = timer(QStringLiteral("Timersleep"));
+        nap.setEnabled(true);
+        nap.setInterval(sleepMs);
+        walkTicks = 0;
+        food = lowered(food, sleepCost);
+        ShowPet();
+        sv.store.SaveInt(keys::pet, keys::food, food);
+    }
+}
+
+void Petpage::Timer2_Timer()
+{
+    if (dragging || sleeping)
+        return;
+    turnPick = int(integerPart(sv.random.next() * 3 + 1));
+    if (turnPick == 1 && walkDir == 1)
+        faceTo(-1);
+    if (turnPick == 2 && walkDir == -1)
+        faceTo(1);
+}
+
+void Petpage::faceTo(qint16 direction)
+{
+    // Turning mirrors the look the lion has, so a hungry, dirty or sad lion
+    // still shows it when it walks the other way.
+    walkDir = direction;
+    control(QStringLiteral("Vexo")).picture.mirrored = direction == -1;
+}
+
+void Petpage::Timersleep_Timer()
+{
+    timer(QStringLiteral("Timersleep")).setEnabled(false);
+    sleeping = false;
+}
+
+} // namespace tarovin

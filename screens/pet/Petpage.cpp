@@ -1,0 +1,349 @@
+#include "Petpage.h"
+
+#include "PetRules.h"
+#include "screens/ScreenNames.h"
+#include "screens/achievements/Achievements.h"
+#include "toolkit/Navigator.h"
+#include "toolkit/Platform.h"
+#include "toolkit/Services.h"
+#include "services/Days.h"
+#include "services/SoundPlayer.h"
+#include "store/Keys.h"
+#include "store/Numbers.h"
+#include "store/SettingsStore.h"
+
+namespace tarovin {
+
+using namespace pet;
+
+namespace {
+
+// Satiety falls one point per half hour away, mood one per 40 minutes, but
+// only after a full hour (satiety) or 80 minutes (mood): a short break costs
+// nothing.
+constexpr int foodMinutesPerPoint = 30;
+constexpr int moodMinutesPerPoint = 40;
+constexpr int foodFallsAfter = 60;
+constexpr int moodFallsAfter = 80;
+// A lion grows up a week after its birth date, and one left alone for three
+// days is gone for that visit.
+constexpr int daysToGrowUp = 7;
+constexpr int daysToLeave = 3;
+// Closeness at or below this on opening: the lion runs away for good.
+constexpr int runawayCloseness = 5;
+
+const QString valueLabels[] = {QStringLiteral("foodtxt"), QStringLiteral("happytxt"), QStringLiteral("lovetxt")};
+const QString careButtons[] = {QStringLiteral("Food"), QStringLiteral("Play"), QStringLiteral("clear")};
+const QString adoptionControls[] = {QStringLiteral("ImageGift"), QStringLiteral("nopettxt"), QStringLiteral("use")};
+
+} // namespace
+
+Petpage::Petpage(Services& services) : Form(services, screen::petpage, QStringLiteral("咕嚕果"), 14370, 8640) {}
+
+void Petpage::design()
+{
+    background.name = QStringLiteral("bg_pet");
+
+    Control& title = addLabel(QStringLiteral("Title"), {6360, 480, 1215, 735}, QStringLiteral("寵物"));
+    title.foreColor = QStringLiteral("#FFFF80");
+    title.fontSize = 24;
+    title.align = Align::Center;
+
+    // A little lower than the sign above it reaches, so the words below the
+    // sign stay clear of its frame.
+    Control& stage = addLabel(QStringLiteral("petname"), {4680, 1230, 4455, 615}, QStringLiteral("目前沒有獅子"));
+    stage.align = Align::Center;
+    stage.foreColor = QStringLiteral("#4A2C17");
+    stage.fontSize = 18;
+
+    Control& lion = addImage(QStringLiteral("Vexo"), {5280, 5900, 3495, 2325}, QStringLiteral("lion"));
+    lion.cursor = Cursor::SizeAll;
+    lion.onMouseDown = [this](MouseButton b, int x, int y) { Vexo_MouseDown(b, x, y); };
+    lion.onMouseMove = [this](MouseButton b, int x, int y) { Vexo_MouseMove(b, x, y); };
+    lion.onMouseUp = [this](MouseButton b, int x, int y) { Vexo_MouseUp(b, x, y); };
+
+    // Hidden holders of the lion's looks; Vexo takes the picture of one.
+    struct Holder {
+        const char* name;
+        Rect rect;
+        const char* picture;
+        bool mirrored;
+    };
+    const Holder holders[] = {
+        {"Image1", {1320, 1560, 1095, 765}, "lion", false},
+        {"re2", {2520, 1800, 735, 495}, "lion", true},
+        {"Image2", {1320, 2400, 1095, 765}, "lion_dirty", false},
+        {"Image3", {1320, 3360, 1095, 765}, "lion_hungry", false},
+        {"Image4", {1320, 4320, 1095, 765}, "lion_sad", false},
+    };
+    for (const Holder& h : holders) {
+        Control& c = addImage(QString::fromUtf8(h.name), h.rect, QString::fromUtf8(h.picture));
+        c.picture.mirrored = h.mirrored;
+        c.visible = false;
+    }
+
+    addImage(QStringLiteral("ImageGift"), {5520, 1920, 2700, 2700}, QStringLiteral("gift_box")).visible = false;
+
+    Control& question = addLabel(QStringLiteral("nopettxt"), {4560, 4440, 4575, 615}, QStringLiteral("是否使用「獅子禮物盒」"));
+    question.visible = false;
+    question.align = Align::Center;
+    question.foreColor = QStringLiteral("#4A2C17");
+    question.fontSize = 18;
+
+    struct ValueLabel {
+        const char* name;
+        Rect rect;
+        const char* caption;
+        const char* color;
+    };
+    const ValueLabel values[] = {
+        {"foodtxt", {4800, 7680, 2895, 615}, "飽食度:100%", "#B97A57"},
+        {"happytxt", {7920, 7680, 2895, 615}, "心情值:50%", "#FFFF00"},
+        {"lovetxt", {11040, 7680, 2895, 615}, "親密度:10%", "#FF7FBF"},
+    };
+    for (const ValueLabel& v : values) {
+        Control& c = addLabel(QString::fromUtf8(v.name), v.rect, QString::fromUtf8(v.caption));
+        c.backColor = QString::fromUtf8(v.color);
+        c.align = Align::Center;
+        c.fontSize = 17;
+    }
+
+    addAchievementNotice(*this);
+
+    const ButtonSpec<Petpage> buttons[] = {
+        {"use", {6000, 5040, 1867, 767}, "btn_use", "使用獅子禮物盒", &Petpage::use_Click},
+        {"Food", {240, 7680, 735, 735}, "btn_food", "餵食", &Petpage::Food_Click},
+        {"Play", {1200, 7680, 735, 735}, "btn_play_pet", "玩樂", &Petpage::Play_Click},
+        {"clear", {2160, 7680, 735, 735}, "btn_clean", "清理", &Petpage::clear_Click},
+        {"Close", {13080, 240, 735, 735}, "btn_close", "關閉", &Petpage::Close_Click},
+    };
+    addButtons(*this, buttons);
+    control(QStringLiteral("use")).visible = false;
+    control(QStringLiteral("Close")).backColor = QStringLiteral("#FF8080");
+
+    addTimer(QStringLiteral("Timer1"), true, 67, [this] { Timer1_Timer(); });
+    addTimer(QStringLiteral("Timer2"), true, 1670, [this] { Timer2_Timer(); });
+    addTimer(QStringLiteral("Timersleep"), false, 10000, [this] { Timersleep_Timer(); });
+
+    stackFrontToBack({QStringLiteral("avdatxt"), QStringLiteral("re2"), QStringLiteral("nopettxt"),
+                      QStringLiteral("ImageGift"), QStringLiteral("lovetxt"), QStringLiteral("happytxt"),
+                      QStringLiteral("foodtxt"), QStringLiteral("Image4"), QStringLiteral("Image3"),
+                      QStringLiteral("Image2"), QStringLiteral("Image1"), QStringLiteral("Vexo"),
+                      QStringLiteral("petname"), QStringLiteral("Title")});
+}
+
+void Petpage::readPetValues()
+{
+    SettingsStore& store = sv.store;
+    food = toInt16(store.GetInt(keys::pet, keys::food, 0));
+    clean = toInt16(store.GetInt(keys::pet, keys::clear, 0));
+    mood = toInt16(store.GetInt(keys::pet, keys::happy, 0));
+    closeness = toInt16(store.GetInt(keys::pet, keys::loveer, 0));
+}
+
+bool Petpage::adult() const
+{
+    return petState == Adult;
+}
+
+void Petpage::Form_Load()
+{
+    SettingsStore& store = sv.store;
+
+    // Every opening starts with an awake lion facing right; a new window has
+    // no mouse button held on it.
+    walkDir = 1;
+    sleeping = false;
+    dragging = false;
+
+    const QDateTime now = sv.clock.now();
+    const QDate today = now.date();
+    const QTime openTime(now.time().hour(), now.time().minute());
+    todayYear = toInt16(today.year());
+    todayMonth = toInt16(today.month());
+    todayDay = toInt16(today.day());
+    openHour = toInt16(openTime.hour());
+    openMinute = toInt16(openTime.minute());
+
+    store.EnsureInt(keys::pet, keys::happy, 50);
+    store.EnsureInt(keys::pet, keys::food, 50);
+    store.EnsureInt(keys::pet, keys::clear, 2);
+    store.EnsureInt(keys::pet, keys::loveer, 10);
+    store.EnsureInt(keys::pet, keys::stau, NoLion);
+
+    for (const char* sound : {"BTNSOUND", "VEXO", "AWWREAL", "HAPPY", "AWWKID", "EAT", "WATER"})
+        sv.sound.PreloadResSound(QString::fromUtf8(sound));
+
+    soundOpt = store.GetInt(keys::settings, keys::soundOpt, 0);
+    readPetValues();
+    petState = toInt16(store.GetInt(keys::pet, keys::stau, 0));
+    giftCount = store.GetInt(keys::items, keys::gift, 0);
+
+    store.EnsureInt(keys::settings, keys::year, todayYear);
+    store.EnsureInt(keys::settings, keys::month, todayMonth);
+    store.EnsureInt(keys::settings, keys::day, todayDay);
+    store.EnsureInt(keys::pet, keys::pYear, todayYear);
+    store.EnsureInt(keys::pet, keys::pMonth, todayMonth);
+    store.EnsureInt(keys::pet, keys::pDay, todayDay);
+    store.EnsureInt(keys::settings, keys::hour, openHour);
+    store.EnsureInt(keys::settings, keys::minute, openMinute);
+
+    auto stored16 = [&store](const QString& section, const QString& key) {
+        return toInt16(store.GetInt(section, key, 0));
+    };
+    // Only an imported save can hold a date or time that does not exist; it
+    // counts as today and now, so nothing is charged for it.
+    const QDate lastDate = dateOr(stored16(keys::settings, keys::year), stored16(keys::settings, keys::month),
+                                  stored16(keys::settings, keys::day), today);
+    const QTime lastTime = timeOr(stored16(keys::settings, keys::hour), stored16(keys::settings, keys::minute), openTime);
+    const QDate storedBirth = QDate(stored16(keys::pet, keys::pYear), stored16(keys::pet, keys::pMonth),
+                                    stored16(keys::pet, keys::pDay));
+    const QDate birthDate = storedBirth.isValid() ? storedBirth : today;
+    if (!storedBirth.isValid()) {
+        // Repair it, or a lion with a broken birth date would never grow up.
+        store.SaveAll({{keys::pet, keys::pYear, todayYear},
+                       {keys::pet, keys::pMonth, todayMonth},
+                       {keys::pet, keys::pDay, todayDay}});
+    }
+
+    // Only the two clock times count, not the dates: the days between are
+    // handled by the daily closeness change and the absence rule below.
+    awayMinutes = (openTime.hour() * 60 + openTime.minute()) - (lastTime.hour() * 60 + lastTime.minute());
+
+    const qint32 daysSinceLastVisit = DaysBetween(lastDate, today);
+    if (daysSinceLastVisit >= 1)
+        applyNewDay();
+
+    if (closeness <= runawayCloseness) {
+        petState = RanAway;
+        store.SaveInt(keys::pet, keys::stau, RanAway);
+    }
+
+    ShowPet();
+    if (petState == Adult)
+        control(QStringLiteral("Vexo")).top -= room::adultLift;
+
+    ApplyAwayMinutes();
+
+    // The adult stage is derived afresh at every opening and never stored.
+    if (DaysBetween(birthDate, today) >= daysToGrowUp) {
+        if (petState == Cub) {
+            petState = Adult;
+            // Stand as tall as an adult that was already one: feet on the floor.
+            control(QStringLiteral("Vexo")).top -= room::adultLift;
+        }
+        ShowPet();
+    }
+
+    // Gone for this visit only: the stored stage comes back at the next
+    // opening on the same day.
+    if (daysSinceLastVisit >= daysToLeave) {
+        petState = RanAway;
+        ShowPet();
+    }
+}
+
+void Petpage::applyNewDay()
+{
+    closeness = closenessAfterNewDay(closeness, food, mood);
+    sv.store.SaveInt(keys::pet, keys::loveer, closeness);
+}
+
+void Petpage::ApplyAwayMinutes()
+{
+    // Before the clock time of the previous opening (a later day, earlier in
+    // the day) nothing falls.
+    if (awayMinutes >= foodFallsAfter) {
+        food = afterTimeAway(food, awayMinutes, foodMinutesPerPoint);
+        ShowPet();
+        sv.store.SaveInt(keys::pet, keys::food, food);
+    }
+    if (awayMinutes >= moodFallsAfter) {
+        mood = afterTimeAway(mood, awayMinutes, moodMinutesPerPoint);
+        ShowPet();
+        sv.store.SaveInt(keys::pet, keys::happy, mood);
+    }
+}
+
+void Petpage::lookTo(const QString& holder)
+{
+    // The look comes from its holder, the facing from the way the lion walks.
+    Picture& shown = control(QStringLiteral("Vexo")).picture;
+    shown = control(holder).picture;
+    shown.mirrored = walkDir == -1;
+}
+
+void Petpage::ShowPet()
+{
+    // The last look that applies wins: sad over dirty over hungry.
+    lookTo(QStringLiteral("Image1"));
+    isWell = true;
+    if (food <= 20) {
+        lookTo(QStringLiteral("Image3"));
+        isWell = false;
+    }
+    if (clean == 1) {
+        lookTo(QStringLiteral("Image2"));
+        isWell = false;
+    }
+    if (mood <= 20) {
+        lookTo(QStringLiteral("Image4"));
+        isWell = false;
+    }
+
+    const bool hasLion = petState == Cub || petState == Adult;
+    const bool noLion = petState == NoLion || petState == RanAway;
+    // Any other stage (only an import can bring one) leaves the room as it is.
+    if (hasLion || noLion) {
+        Control& lion = control(QStringLiteral("Vexo"));
+        lion.visible = hasLion;
+        if (petState == Cub) {
+            lion.width = 2995;
+            lion.height = 1825;
+        } else if (petState == Adult) {
+            lion.width = 3495;
+            lion.height = 2325;
+        }
+        control(QStringLiteral("petname")).caption = petState == Cub     ? QStringLiteral("目前有幼年獅子")
+                                                     : petState == Adult ? QStringLiteral("目前有成年獅子")
+                                                     : petState == NoLion ? QStringLiteral("目前沒有獅子")
+                                                                          : QStringLiteral("獅子離家出走");
+        for (const QString& name : valueLabels)
+            control(name).visible = hasLion;
+        for (const QString& name : careButtons)
+            control(name).visible = hasLion;
+        for (const QString& name : adoptionControls)
+            control(name).visible = noLion;
+    }
+
+    control(QStringLiteral("foodtxt")).caption = QStringLiteral("飽食度:%1%").arg(food);
+    control(QStringLiteral("happytxt")).caption = QStringLiteral("心情值:%1%").arg(mood);
+    control(QStringLiteral("lovetxt")).caption = QStringLiteral("親密度:%1%").arg(closeness);
+
+    if (hasLion)
+        UnlockAchievement(*this, AchievementId::Pet);
+    if (petState == RanAway)
+        UnlockAchievement(*this, AchievementId::PetExit);
+
+    if (hasLion) {
+        sv.store.EnsureInt(keys::pet, keys::pYear, todayYear);
+        sv.store.EnsureInt(keys::pet, keys::pMonth, todayMonth);
+        sv.store.EnsureInt(keys::pet, keys::pDay, todayDay);
+    }
+}
+
+void Petpage::Form_QueryUnload()
+{
+    // The time of opening, not of leaving, is what the next opening compares
+    // with: time spent on the screen counts as time away.
+    sv.store.SaveAll({{keys::settings, keys::year, todayYear},
+                      {keys::settings, keys::month, todayMonth},
+                      {keys::settings, keys::day, todayDay},
+                      {keys::settings, keys::minute, openMinute},
+                      {keys::settings, keys::hour, openHour}});
+    sv.navigator.load(screen::start);
+    sv.navigator.show(screen::start);
+    sv.sound.StopAllSounds();
+}
+
+} // namespace tarovin

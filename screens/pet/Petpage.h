@@ -1,0 +1,75 @@
+#pragma once
+
+#include "toolkit/Form.h"
+
+#include <QtGlobal>
+
+namespace tarovin {
+
+// The virtual pet: one lion whose whole life is a few numbers in the store.
+// Nothing moves while the screen is closed; the time that passed is applied
+// when it opens, from the date and time of the previous opening that leaving
+// the screen writes.
+class Petpage final : public Form {
+public:
+    explicit Petpage(Services& services);
+
+    void Form_Load() override;
+    void Form_QueryUnload() override;
+
+    // Brings pictures, captions, visible controls and the two pet awards up
+    // to date from the working values. Every change of the state ends here.
+    void ShowPet();
+    // Lowers satiety and mood by the minutes since the previous opening.
+    void ApplyAwayMinutes();
+
+    // Care and adoption.
+    void Food_Click();
+    void Play_Click();
+    void clear_Click();
+    void use_Click();
+    void Close_Click();
+
+    // Touching and dragging the lion.
+    void Vexo_MouseDown(MouseButton button, int x, int y);
+    void Vexo_MouseMove(MouseButton button, int x, int y);
+    void Vexo_MouseUp(MouseButton button, int x, int y);
+
+    // The lion's own life while the screen is open.
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timersleep_Timer();
+
+    // The working values, for the screen's own tests.
+    qint16 food = 0;
+    qint16 mood = 0;
+    qint16 closeness = 0;
+    qint16 clean = 0;
+    qint16 petState = 0;
+    qint32 giftCount = 0;
+    bool isWell = false;
+    qint16 walkDir = 1;
+    // Walking ticks since the last sleep; kept from one visit to the next.
+    qint16 walkTicks = 0;
+    bool sleeping = false;
+    bool dragging = false;
+
+protected:
+    void design() override;
+
+private:
+    void readPetValues();
+    void applyNewDay();
+    void settle();
+    void lookTo(const QString& holder);
+    void faceTo(qint16 direction);
+    bool adult() const;
+
+    qint16 todayYear = 0, todayMonth = 0, todayDay = 0;
+    qint16 openHour = 0, openMinute = 0;
+    qint32 awayMinutes = 0;
+    int grabX = 0, grabY = 0;
+    int turnPick = 0;
+};
+
+} // namespace tarovin

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "toolkit/Form.h"
+
+namespace tarovin {
+
+// The settings screen: the sound switch, the save-file export and import, and
+// wiping all progress.
+class Settings final : public Form {
+public:
+    explicit Settings(Services& services);
+
+    void Form_Load() override;
+    void Form_QueryUnload() override;
+
+    // The switch: Swich1 shows sound on, Swich1_2 sound off; a click on the
+    // one shown turns to the other.
+    void Swich1_Click();
+    void Swich1_2_Click();
+    void Delcookie_Click();
+    void Close_Click();
+    // Export and import of a save file.
+    void download_Click();
+    void in_Click();
+
+protected:
+    void design() override;
+
+private:
+    void setSoundOption(int value);
+    void showSwitch();
+    void importFailed(const QString& why);
+};
+
+} // namespace tarovin

@@ -1,0 +1,232 @@
+#include "Shop.h"
+
+#include "screens/ScreenNames.h"
+#include "screens/achievements/Achievements.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Navigator.h"
+#include "toolkit/Services.h"
+#include "services/SoundPlayer.h"
+#include "store/Keys.h"
+#include "store/Numbers.h"
+#include "store/SettingsStore.h"
+
+namespace tarovin {
+
+namespace {
+
+const QString click = QStringLiteral("BTNSOUND");
+const QString soundOk = QStringLiteral("VEXOOK");
+const QString soundNo = QStringLiteral("VEXONO");
+const QString darkGrey = QStringLiteral("#404040");
+const QString purchaseTitle = QStringLiteral("購買物品");
+
+} // namespace
+
+Shop::Shop(Services& services) : Form(services, screen::shop, QStringLiteral("咕嚕果"), 14220, 8640) {}
+
+void Shop::design()
+{
+    background.name = QStringLiteral("bg_shop");
+
+    // The item pictures wait in hidden holders; the big picture copies one.
+    for (int i = 0; i < shopItemCount; ++i) {
+        const ShopItem& item = shopCatalogue()[size_t(i)];
+        addImage(item.holder, {1080 + i * 840, 7860, 780, 780}, item.picture).visible = false;
+    }
+    addImage(QStringLiteral("Pocimg"), {9240, 1680, 1815, 1815}).tooltip = QStringLiteral("商品圖示");
+
+    auto label = [this](const char* name, Rect r, const char* caption, double size) -> Control& {
+        Control& c = addLabel(QString::fromUtf8(name), r, QString::fromUtf8(caption));
+        c.fontSize = size;
+        c.align = Align::Center;
+        return c;
+    };
+    Control& title = label("Title", {6600, 720, 1215, 735}, "商城", 24);
+    title.foreColor = QStringLiteral("#4A2C17");
+    label("Pocname", {8160, 3600, 3855, 735}, "商品名稱", 20.25);
+    label("Pocdes", {7560, 4440, 5535, 975}, "商品敘述:請在左側選擇商品", 12).foreColor = darkGrey;
+    Control& price = label("Poccoin", {9240, 5520, 2415, 495}, "0$", 14.25);
+    price.foreColor = darkGrey;
+    price.backColor = QStringLiteral("#D3EBFC");
+    Control& quantity = label("Pocpcs", {8880, 6240, 2415, 495}, "1", 14.25);
+    quantity.foreColor = QStringLiteral("#FFFFFF");
+    quantity.backColor = darkGrey;
+    // The owned count sits in the cream tag with the little shopping bag at
+    // the right end of the bar above the item, clear of the item's picture,
+    // in a size that still holds the ten digits of the largest count.
+    label("Pocmepcs", {11580, 1530, 1500, 420}, "0", 12).foreColor = QStringLiteral("#4A2C17");
+    auto balance = [&](const char* name, Rect r, const char* tooltip) {
+        Control& c = label(name, r, "0", 18);
+        c.foreColor = QStringLiteral("#FFFFFF");
+        c.backColor = darkGrey;
+        c.tooltip = QString::fromUtf8(tooltip);
+    };
+    balance("dmtxt", {3720, 645, 1695, 615}, "獅頭鑽");
+    balance("irontxt", {1440, 640, 1695, 615}, "獅鐵牌");
+
+    // The currency icons lie over the left ends of the labels they explain.
+    addImage(QStringLiteral("Image2"), {3240, 600, 735, 735}, QStringLiteral("diamond")).tooltip = QStringLiteral("獅頭鑽");
+    addImage(QStringLiteral("Image1"), {840, 600, 735, 735}, QStringLiteral("iron")).tooltip = QStringLiteral("獅鐵牌");
+    addImage(QStringLiteral("Image3"), {8760, 5400, 735, 735}, QStringLiteral("diamond")).tooltip = QStringLiteral("獅頭鑽");
+
+    addAchievementNotice(*this);
+
+    Control& list = addListBox(QStringLiteral("ListPoc"), {1080, 1680, 6015, 6135}, {});
+    for (const ShopItem& item : shopCatalogue())
+        list.items << item.name;
+    list.backColor = QStringLiteral("#D8F8F0");
+    list.fontSize = 15.75;
+    list.onClick = [this] { ListPoc_Click(); };
+
+    const ButtonSpec<Shop> buttons[] = {
+        {"Pocadd", {8280, 6240, 495, 495}, "btn_plus", "增加數量", &Shop::Pocadd_Click},
+        {"Pocdel", {11400, 6240, 495, 495}, "btn_minus", "減少數量", &Shop::Pocdel_Click},
+        {"Pocbuy", {9120, 6960, 2055, 975}, "btn_buy", "確認購買(無法退貨)", &Shop::Pocbuy_Click},
+        {"CoinToCoin", {5280, 600, 735, 735}, "btn_exchange", "貨幣兌換", &Shop::CoinToCoin_Click},
+        {"Cmdexit", {13080, 240, 735, 735}, "btn_close", "關閉", &Shop::Cmdexit_Click},
+    };
+    addButtons(*this, buttons);
+}
+
+void Shop::Form_Load()
+{
+    for (const QString& sound : {click, soundOk, soundNo})
+        sv.sound.PreloadResSound(sound);
+    soundOpt = sv.store.GetInt(keys::settings, keys::soundOpt, 0);
+    buyCount = 1;
+    readBalances();
+    showBalances();
+    for (int i = 0; i < shopItemCount; ++i)
+        ownedCount[size_t(i)] = sv.store.GetInt(keys::items, shopCatalogue()[size_t(i)].key, 0);
+    CheckShopAchievements();
+}
+
+void Shop::Form_QueryUnload()
+{
+    sv.navigator.load(screen::start);
+    sv.navigator.show(screen::start);
+    sv.sound.StopAllSounds();
+}
+
+void Shop::readBalances()
+{
+    // The wallet is 16-bit on every screen: a stored value beyond that range
+    // is taken at the nearest end of it rather than wrapped.
+    diamondCount = toInt16(sv.store.GetInt(keys::settings, keys::diamond, 0));
+    ironCount = toInt16(sv.store.GetInt(keys::settings, keys::iron, 0));
+}
+
+void Shop::showBalances()
+{
+    control(QStringLiteral("dmtxt")).caption = QString::number(diamondCount);
+    control(QStringLiteral("irontxt")).caption = QString::number(ironCount);
+}
+
+void Shop::CheckShopAchievements()
+{
+    if (ownedCount[totemItem] >= 10)
+        UnlockAchievement(*this, AchievementId::TenTm);
+    if (diamondCount >= 20)
+        UnlockAchievement(*this, AchievementId::Twenty);
+    if (diamondCount >= 50)
+        UnlockAchievement(*this, AchievementId::Fifty);
+}
+
+int Shop::selectedItem()
+{
+    const int i = control(QStringLiteral("ListPoc")).listIndex;
+    return i >= 0 && i < shopItemCount ? i : -1;
+}
+
+void Shop::showItem(int item)
+{
+    const ShopItem& it = shopCatalogue()[size_t(item)];
+    control(QStringLiteral("Pocname")).caption = control(QStringLiteral("ListPoc")).itemText(item);
+    control(QStringLiteral("Pocdes")).caption = it.description;
+    control(QStringLiteral("Poccoin")).caption = it.priceCaption;
+    control(QStringLiteral("Pocmepcs")).caption = QString::number(ownedCount[size_t(item)]);
+    control(QStringLiteral("Pocimg")).picture = control(it.holder).picture;
+    if (it.onlyOne) {
+        buyCount = 1;
+        control(QStringLiteral("Pocpcs")).caption = QStringLiteral("1");
+    }
+}
+
+void Shop::ListPoc_Click()
+{
+    playSound(click);
+    if (const int item = selectedItem(); item >= 0)
+        showItem(item);
+}
+
+void Shop::Pocadd_Click()
+{
+    playSound(click);
+    // The quantity stops at the top of its 16-bit range instead of wrapping.
+    buyCount = toInt16(qint64(buyCount) + 1);
+    const int item = selectedItem();
+    if (item >= 0 && shopCatalogue()[size_t(item)].onlyOne)
+        buyCount = 1;
+    control(QStringLiteral("Pocpcs")).caption = QString::number(buyCount);
+}
+
+void Shop::Pocdel_Click()
+{
+    playSound(click);
+    buyCount = qint16(buyCount - 1);
+    if (buyCount <= 0)
+        buyCount = 1;
+    control(QStringLiteral("Pocpcs")).caption = QString::number(buyCount);
+}
+
+void Shop::Pocbuy_Click()
+{
+    const int item = selectedItem();
+    bool bought = false;
+    if (item >= 0) {
+        const ShopItem& it = shopCatalogue()[size_t(item)];
+        // Wide: 32767 pieces at any price must not wrap into a small total.
+        const qint64 total = qint64(buyCount) * unitPriceFromCaption(control(QStringLiteral("Poccoin")).caption);
+        qint32& owned = ownedCount[size_t(item)];
+        if (total > diamondCount) {
+            playSound(soundNo);
+            sv.dialogs.messageBox(QStringLiteral("獅頭鑽不足"), MsgButtons::Ok, MsgIcon::None, purchaseTitle);
+        } else if (it.onlyOne && owned != 0) {
+            playSound(soundNo);
+            sv.dialogs.messageBox(QStringLiteral("此物品只能擁有一個"), MsgButtons::Ok, MsgIcon::None, purchaseTitle);
+        } else {
+            diamondCount = toInt16(diamondCount - total);
+            control(QStringLiteral("dmtxt")).caption = QString::number(diamondCount);
+            playSound(soundOk);
+            owned = toInt32(qint64(owned) + buyCount);
+            bought = true;
+        }
+        // Checked whatever became of the purchase: a refused totem still
+        // counts the totems already owned.
+        if (item == totemItem && owned >= 10)
+            UnlockAchievement(*this, AchievementId::TenTm);
+    }
+    storeItemCounts(bought);
+    if (item >= 0)
+        showItem(item);
+}
+
+void Shop::storeItemCounts(bool withDiamonds)
+{
+    // The price paid and the items received go to the store in one write, so
+    // that nothing can keep the one without the other.
+    QList<SettingsStore::Entry> entries;
+    if (withDiamonds)
+        entries.append({keys::settings, keys::diamond, diamondCount});
+    for (int i = 0; i < shopItemCount; ++i)
+        entries.append({keys::items, shopCatalogue()[size_t(i)].key, ownedCount[size_t(i)]});
+    sv.store.SaveAll(entries);
+}
+
+void Shop::Cmdexit_Click()
+{
+    playSound(click);
+    sv.navigator.switchTo(screen::start, *this);
+}
+
+} // namespace tarovin
