@@ -1,5 +1,6 @@
 #include "PictureCache.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -7,26 +8,23 @@
 
 namespace tarovin {
 
-namespace {
-QString pathOf(const QString& name)
-{
-    return QStringLiteral(":/pictures/") + name + QStringLiteral(".svg");
-}
-} // namespace
-
 PictureCache::PictureCache() = default;
 PictureCache::~PictureCache() = default;
 
 bool PictureCache::exists(const QString& name)
 {
-    return QFile::exists(pathOf(name));
+    return QFile::exists(Picture::resourcePath(name));
 }
 
 QSvgRenderer* PictureCache::renderer(const QString& name)
 {
     auto it = renderers_.find(name);
     if (it == renderers_.end()) {
-        auto r = std::make_shared<QSvgRenderer>(pathOf(name));
+        auto r = std::make_shared<QSvgRenderer>(Picture::resourcePath(name));
+        // A screen asked for a picture the program does not have: a fault of
+        // the program, said once, and the control is drawn without it.
+        if (!r->isValid())
+            qCritical("the program has no picture named %s", qUtf8Printable(name));
         it = renderers_.insert(name, r->isValid() ? r : nullptr);
     }
     return it->get();

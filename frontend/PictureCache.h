@@ -21,7 +21,8 @@ public:
     ~PictureCache();
 
     // The picture rendered to fill logicalSize at the given device pixel
-    // ratio; a null pixmap when the picture does not exist.
+    // ratio; a null pixmap, and an error in the log, when the picture does
+    // not exist.
     QPixmap pixmap(const Picture& picture, QSize logicalSize, qreal devicePixelRatio);
     static bool exists(const QString& name);
 

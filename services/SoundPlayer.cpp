@@ -2,6 +2,7 @@
 
 #include "AudioOutput.h"
 
+#include <QDebug>
 #include <QFile>
 
 namespace tarovin {
@@ -14,8 +15,10 @@ QString SoundPlayer::resourcePath(const QString& name)
 bool SoundPlayer::PlayResSound(const QString& name)
 {
     const QString path = resourcePath(name);
-    if (!QFile::exists(path))
+    if (!QFile::exists(path)) {
+        noteUnknown(name);
         return false;
+    }
     output_.play(name, path);
     return true;
 }
@@ -23,8 +26,19 @@ bool SoundPlayer::PlayResSound(const QString& name)
 void SoundPlayer::PreloadResSound(const QString& name)
 {
     const QString path = resourcePath(name);
-    if (QFile::exists(path))
-        output_.prepare(name, path);
+    if (!QFile::exists(path)) {
+        noteUnknown(name);
+        return;
+    }
+    output_.prepare(name, path);
+}
+
+void SoundPlayer::noteUnknown(const QString& name)
+{
+    if (unknownNames_.contains(name))
+        return;
+    unknownNames_ << name;
+    qCritical("the program has no sound named %s", qUtf8Printable(name));
 }
 
 void SoundPlayer::StopAllSounds()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tarovin {
 
@@ -22,12 +23,19 @@ public:
     void PreloadResSound(const QString& name);
     // Silences every sound of the program.
     void StopAllSounds();
+    // Every name a play or preload asked for that the program has no sound
+    // of, each once, in order: a fault of the program, logged as an error
+    // and failed on by the tests.
+    const QStringList& unknownNames() const { return unknownNames_; }
     // The menu's clean-up on closing. Sounds are played from the resources,
     // so there are no temporary files to delete, and sounds still playing go on.
     void CleanTempSounds() {}
 
 private:
+    void noteUnknown(const QString& name);
+
     AudioOutput& output_;
+    QStringList unknownNames_;
 };
 
 } // namespace tarovin

@@ -20,13 +20,15 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-// A picture is an SVG of the game's art, named without folder or suffix.
-// A lion facing left is the right-facing picture drawn mirrored.
+// A picture is an SVG of the game's art, named without folder or suffix and
+// compiled into the program as ":/pictures/NAME.svg". A lion facing left is
+// the right-facing picture drawn mirrored.
 struct Picture {
     QString name;
     bool mirrored = false;
 
     bool isNull() const { return name.isEmpty(); }
+    static QString resourcePath(const QString& name) { return QStringLiteral(":/pictures/") + name + QStringLiteral(".svg"); }
     friend bool operator==(const Picture&, const Picture&) = default;
 };
 

@@ -34,6 +34,27 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::logic_error, h.navigator.load(QStringLiteral("Strat")));
         QCOMPARE(h.openCount(), 0);
     }
+
+    // Each screen as it first opens; the harness fails the test on any
+    // picture or sound the program does not have, here and in every other
+    // test, whatever state a screen has reached.
+    void everyScreenOpensWithPicturesAndSoundsThatExist_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString& name : screen::all)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    void everyScreenOpensWithPicturesAndSoundsThatExist()
+    {
+        QFETCH(QString, name);
+        Harness h;
+        Screens screens(h.services);
+        h.start(name);
+        QCOMPARE(h.currentName(), name);
+        QVERIFY(!h.current().background.isNull());
+        QVERIFY(h.sound.unknownNames().isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestComposition)

@@ -3,6 +3,7 @@
 #include "StandInScreen.h"
 #include "screens/ScreenNames.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <stdexcept>
@@ -138,10 +139,38 @@ Harness::Harness(const QString& storePath, Time time, Randomness randomness)
 
 Harness::~Harness() = default;
 
+void Harness::checkResources()
+{
+    for (Form* form : navigator.loadedForms()) {
+        auto check = [&](const Picture& picture, const QString& where) {
+            if (picture.isNull() || knownPictures_.contains(picture.name))
+                return;
+            if (QFile::exists(Picture::resourcePath(picture.name)))
+                knownPictures_.insert(picture.name);
+            else
+                fail(QStringLiteral("%1 of %2 shows the picture %3, which the program does not have")
+                         .arg(where, form->name(), picture.name));
+        };
+        check(form->background, QStringLiteral("the background"));
+        for (const auto& c : form->controls())
+            check(c->picture, c->name);
+    }
+    const QStringList& unknown = sound.unknownNames();
+    for (; reportedSounds_ < unknown.size(); ++reportedSounds_)
+        fail(QStringLiteral("a screen asked for the sound %1, which the program does not have").arg(unknown.at(reportedSounds_)));
+}
+
 void Harness::start(const QString& screen)
 {
     navigator.load(screen);
     navigator.show(screen);
+    checkResources();
+}
+
+void Harness::advance(qint64 ms)
+{
+    scheduler.advance(ms);
+    checkResources();
 }
 
 Form& Harness::current()
@@ -177,6 +206,7 @@ void Harness::click(const QString& control)
     Control& c = shownControl(control);
     if (c.visible && c.onClick)
         c.onClick();
+    checkResources();
 }
 
 void Harness::clickAt(int x, int y)
@@ -184,6 +214,7 @@ void Harness::clickAt(int x, int y)
     Control* c = current().controlAt(x, y);
     if (c && c->onClick)
         c->onClick();
+    checkResources();
 }
 
 void Harness::doubleClick(const QString& control)
@@ -197,6 +228,7 @@ void Harness::doubleClick(const QString& control)
         c.onClick();
     if (dbl)
         dbl();
+    checkResources();
 }
 
 void Harness::mouseDown(const QString& control, MouseButton button, int x, int y)
@@ -204,6 +236,7 @@ void Harness::mouseDown(const QString& control, MouseButton button, int x, int y
     Control& c = shownControl(control);
     if (c.visible && c.onMouseDown)
         c.onMouseDown(button, x, y);
+    checkResources();
 }
 
 void Harness::mouseMove(const QString& control, MouseButton button, int x, int y)
@@ -211,6 +244,7 @@ void Harness::mouseMove(const QString& control, MouseButton button, int x, int y
     Control& c = ctl(control);
     if (c.onMouseMove)
         c.onMouseMove(button, x, y);
+    checkResources();
 }
 
 void Harness::mouseUp(const QString& control, MouseButton button, int x, int y)
@@ -218,16 +252,19 @@ void Harness::mouseUp(const QString& control, MouseButton button, int x, int y)
     Control& c = ctl(control);
     if (c.onMouseUp)
         c.onMouseUp(button, x, y);
+    checkResources();
 }
 
 void Harness::key(int keyCode)
 {
     current().Form_KeyDown(keyCode);
+    checkResources();
 }
 
 void Harness::closeBox()
 {
     navigator.unload(current());
+    checkResources();
 }
 
 QString Harness::storedText(const QString& section, const QString& key) const

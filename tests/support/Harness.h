@@ -181,7 +181,7 @@ public:
     void mouseUp(const QString& control, MouseButton button, int x, int y);
     void key(int keyCode);
     void closeBox();
-    void advance(qint64 ms) { scheduler.advance(ms); }
+    void advance(qint64 ms);
 
     Control& ctl(const QString& name) { return current().control(name); }
     Timer& timer(const QString& name) { return current().timer(name); }
@@ -212,6 +212,12 @@ public:
 private:
     Harness(const QString& storePath, Time time, Randomness randomness);
     Control& shownControl(const QString& name);
+    // Fails the test when an open screen shows a picture, or a screen asked
+    // for a sound, that the program does not have; run after every step the
+    // harness drives.
+    void checkResources();
+    QSet<QString> knownPictures_;
+    qsizetype reportedSounds_ = 0;
     std::vector<std::unique_ptr<Form>> screens_;
 };
 
