@@ -13,23 +13,26 @@ class TestRules : public QObject {
     static constexpr qint32 maxScore = std::numeric_limits<qint32>::max();
 
 private slots:
-    void energyColour_data()
+    void theEnergyBar_data()
     {
         QTest::addColumn<int>("energy");
+        QTest::addColumn<int>("width");
         QTest::addColumn<QString>("colour");
-        QTest::newRow("empty") << 0 << "#F5B327";
-        QTest::newRow("25, orange wins the tie") << 25 << "#F5B327";
-        QTest::newRow("26") << 26 << "#B7DA10";
-        QTest::newRow("54") << 54 << "#B7DA10";
-        QTest::newRow("55, yellow-green wins the tie") << 55 << "#B7DA10";
-        QTest::newRow("56") << 56 << "#00FFCC";
-        QTest::newRow("full") << 100 << "#00FFCC";
+        QTest::newRow("empty") << 0 << 0 << "#F5B327";
+        QTest::newRow("25, orange wins the tie") << 25 << 750 << "#F5B327";
+        QTest::newRow("26") << 26 << 780 << "#B7DA10";
+        QTest::newRow("54") << 54 << 1620 << "#B7DA10";
+        QTest::newRow("55, yellow-green wins the tie") << 55 << 1650 << "#B7DA10";
+        QTest::newRow("56") << 56 << 1680 << "#00FFCC";
+        QTest::newRow("full: the bar's whole width") << 100 << 3000 << "#00FFCC";
     }
 
-    void energyColour()
+    void theEnergyBar()
     {
         QFETCH(int, energy);
+        QFETCH(int, width);
         QFETCH(QString, colour);
+        QCOMPARE(game::energyBarWidth(energy), width);
         QCOMPARE(QString(game::energyColour(energy)), colour);
     }
 
