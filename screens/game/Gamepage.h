@@ -19,6 +19,7 @@ namespace tarovin {
 //   GameOver.cpp  the end of a game and the immunity totem
 //   Hazards.cpp   energy, lion contact, the bottle and the dynamite water
 //   PowerUps.cpp  diamonds, iron medals and the three power-ups
+// and the arithmetic and timings they share, on plain values, in GameRules.h.
 //
 // The state is public so that tests can look at it directly.
 class Gamepage final : public Form {

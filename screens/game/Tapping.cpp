@@ -9,6 +9,11 @@ namespace tarovin {
 
 namespace {
 constexpr int hop = 500;
+
+QString comboCaption(int combo)
+{
+    return QStringLiteral("Combo ×") + QString::number(combo) + QLatin1Char('!');
+}
 } // namespace
 
 void Gamepage::Vexo_Click()
@@ -38,10 +43,10 @@ void Gamepage::Vexo_Click()
         Control& label = *ui.cambo;
         label.visible = true;
         label.left = ui.vexo->left;
-        label.caption = QStringLiteral("Combo ×") + QString::number(combo) + QLatin1Char('!');
+        label.caption = comboCaption(combo);
         if (combo == game::comboLength) {
             combo = 0;
-            label.caption = QStringLiteral("Combo ×") + QString::number(combo) + QLatin1Char('!');
+            label.caption = comboCaption(combo);
             UnlockAchievement(*this, AchievementId::CbStart);
             score = game::scoreAfter(score, game::comboBonus(doubleOn));
             showScore();
