@@ -11,11 +11,7 @@
 namespace tarovin {
 
 namespace {
-constexpr int totemStartTop = 2400;
-constexpr int totemRise = 500;      // per tick of TimerAmin
-constexpr int totemShowMs = 1000;
-constexpr int lowEnergy = 15;       // a spent totem tops up energy at or below this
-constexpr int totemEnergy = 8;
+constexpr int totemRise = 500; // per tick of TimerAmin
 } // namespace
 
 void Gamepage::GameOver()
@@ -23,64 +19,63 @@ void Gamepage::GameOver()
     // Any count but 0 is a totem, a negative one included: that is how the
     // shop and the store have always treated it.
     if (totemItems != 0) {
-        Control& totem = control(QStringLiteral("ImgTotem"));
+        Control& totem = *ui.imgTotem;
         totem.top = totemStartTop;
-        timer(QStringLiteral("TimerAmin")).setEnabled(true);
-        if (energy <= lowEnergy)
-            addEnergy(totemEnergy);
+        ui.timerAmin->setEnabled(true);
+        if (energy <= game::totemLowEnergy)
+            addEnergy(game::totemEnergy);
         ShowEnergy();
         totem.visible = true;
         playSound(QStringLiteral("TOTEMSOUND"));
-        Timer& shown = timer(QStringLiteral("TimerTotem"));
-        shown.setEnabled(true);
-        shown.setInterval(totemShowMs); // a second totem within the second starts the rise again
+        ui.timerTotem->setEnabled(true);
+        ui.timerTotem->setInterval(game::ms::totemShow); // a second totem within the showing starts the rise again
         // Stops at the 16-bit floor instead of wrapping round to a full stock.
         totemItems = toInt16(qint64(totemItems) - 1);
         sv.store.SaveInt(keys::items, keys::totem, totemItems);
-        control(QStringLiteral("Diamond")).visible = true;
+        ui.diamond->visible = true;
         UnlockAchievement(*this, AchievementId::Totem);
         return;
     }
 
     playSound(QStringLiteral("GAMEOVER"));
-    control(QStringLiteral("OverscoreX")).caption = QString::number(score);
+    ui.overscoreX->caption = QString::number(score);
 
-    auto setVisible = [this](std::initializer_list<const char*> names, bool visible) {
-        for (const char* name : names)
-            control(QString::fromLatin1(name)).visible = visible;
+    auto setVisible = [](std::initializer_list<Control*> controls, bool visible) {
+        for (Control* c : controls)
+            c->visible = visible;
     };
-    setVisible({"Scoreimg", "Score", "Vexo", "Vexotnt"}, false);
-    setVisible({"Overimg", "Overtxt", "Overok"}, true);
-    setVisible({"Twoscore", "Notnt", "Divtimes"}, false);
+    setVisible({ui.scoreimg, ui.score, ui.vexo, ui.vexotnt}, false);
+    setVisible({ui.overimg, ui.overtxt, ui.overok}, true);
+    setVisible({ui.twoscore, ui.notnt, ui.divtimes}, false);
     // The dynamite lion ambles on behind the view, barely.
-    timer(QStringLiteral("Timer2")).setInterval(9999);
-    setVisible({"Image1", "Engnytxt", "Ly0", "Ly1", "Bottle", "Fakebottle"}, false);
+    ui.timer2->setInterval(game::ms::tntTickAfterGameOver);
+    setVisible({ui.image1, ui.engnytxt, ui.ly0, ui.ly1, ui.bottle, ui.fakebottle}, false);
     isOver = true;
-    background = control(QStringLiteral("Image2")).picture;
+    background = ui.image2->picture;
 
-    setVisible({"Maxscore", "Maxcoinimg"}, false);
-    setVisible({"Label1", "OverscoreX"}, true);
-    control(QStringLiteral("Iron")).visible = false;
-    timer(QStringLiteral("TimerIronDia")).setEnabled(false);
-    control(QStringLiteral("Cambo")).visible = false;
-    timer(QStringLiteral("TimerCb")).setEnabled(false);
-    control(QStringLiteral("ImgTotem")).visible = false;
-    setVisible({"x2wait", "notntwait", "slowwait", "FpsTxt"}, false);
-    timer(QStringLiteral("Timerfps")).setEnabled(false);
+    setVisible({ui.maxscore, ui.maxcoinimg}, false);
+    setVisible({ui.label1, ui.overscoreX}, true);
+    ui.iron->visible = false;
+    ui.timerIronDia->setEnabled(false);
+    ui.cambo->visible = false;
+    ui.timerCb->setEnabled(false);
+    ui.imgTotem->visible = false;
+    setVisible({ui.x2wait, ui.notntwait, ui.slowwait, ui.fpsTxt}, false);
+    ui.timerfps->setEnabled(false);
     // A diamond on show stays and can still be collected; the power-up timers
     // run on and may bring their buttons back over this view.
 }
 
 void Gamepage::TimerAmin_Timer()
 {
-    control(QStringLiteral("ImgTotem")).top -= totemRise;
+    ui.imgTotem->top -= totemRise;
 }
 
 void Gamepage::TimerTotem_Timer()
 {
-    control(QStringLiteral("ImgTotem")).visible = false;
-    timer(QStringLiteral("TimerTotem")).setEnabled(false);
-    timer(QStringLiteral("TimerAmin")).setEnabled(false);
+    ui.imgTotem->visible = false;
+    ui.timerTotem->setEnabled(false);
+    ui.timerAmin->setEnabled(false);
 }
 
 void Gamepage::Overok_Click()

@@ -25,19 +25,23 @@ void Gamepage::design()
 {
     background.name = QStringLiteral("bg_game");
 
-    // ---- the lions; re1/re2 and rt1/rt2 only hold the pictures of each direction
-    Control& vexo = addImage(QStringLiteral("Vexo"), {360, laneTop, 3495, 2325}, QStringLiteral("lion"));
-    vexo.onClick = [this] { Vexo_Click(); };
-    Control& vexoTnt = addImage(QStringLiteral("Vexotnt"), {9720, laneTop, 3495, 2325}, QStringLiteral("lion_dynamite"));
-    vexoTnt.onClick = [this] { Vexotnt_Click(); };
-    addImage(QStringLiteral("re1"), {120, 1800, 735, 495}, QStringLiteral("lion")).visible = false;
-    Control& re2 = addImage(QStringLiteral("re2"), {120, 2400, 735, 495}, QStringLiteral("lion"));
-    re2.picture.mirrored = true;
-    re2.visible = false;
-    addImage(QStringLiteral("rt1"), {960, 1800, 735, 495}, QStringLiteral("lion_dynamite")).visible = false;
-    Control& rt2 = addImage(QStringLiteral("rt2"), {960, 2400, 735, 495}, QStringLiteral("lion_dynamite"));
-    rt2.picture.mirrored = true;
-    rt2.visible = false;
+    // ---- the lions, each facing right at the start; re1/re2 and rt1/rt2
+    // only hold the pictures of each direction
+    ui.vexo = &addImage(QStringLiteral("Vexo"), {360, laneTop, 3495, 2325});
+    ui.vexo->picture = lionFacing.right;
+    ui.vexo->onClick = [this] { Vexo_Click(); };
+    ui.vexotnt = &addImage(QStringLiteral("Vexotnt"), {9720, laneTop, 3495, 2325});
+    ui.vexotnt->picture = tntFacing.right;
+    ui.vexotnt->onClick = [this] { Vexotnt_Click(); };
+    auto addHolder = [this](const QString& name, Rect r, const Picture& picture) {
+        Control& holder = addImage(name, r);
+        holder.picture = picture;
+        holder.visible = false;
+    };
+    addHolder(QStringLiteral("re1"), {120, 1800, 735, 495}, lionFacing.right);
+    addHolder(QStringLiteral("re2"), {120, 2400, 735, 495}, lionFacing.left);
+    addHolder(QStringLiteral("rt1"), {960, 1800, 735, 495}, tntFacing.right);
+    addHolder(QStringLiteral("rt2"), {960, 2400, 735, 495}, tntFacing.left);
 
     // ---- the pick-up row
     struct PickUp {
@@ -45,67 +49,75 @@ void Gamepage::design()
         int left;
         const char* picture;
         void (Gamepage::*handler)();
+        Control* Ui::*handle;
     };
     const PickUp pickUps[] = {
-        {"Bottle", 5520, "bottle", &Gamepage::Bottle_Click},
-        {"Fakebottle", 6480, "dynamite_water", &Gamepage::Fakebottle_Click},
-        {"Diamond", 8160, "diamond", &Gamepage::Diamond_Click},
-        {"Iron", 7320, "iron", &Gamepage::Iron_Click},
+        {"Bottle", 5520, "bottle", &Gamepage::Bottle_Click, &Ui::bottle},
+        {"Fakebottle", 6480, "dynamite_water", &Gamepage::Fakebottle_Click, &Ui::fakebottle},
+        {"Diamond", 8160, "diamond", &Gamepage::Diamond_Click, &Ui::diamond},
+        {"Iron", 7320, "iron", &Gamepage::Iron_Click, &Ui::iron},
     };
     for (const PickUp& p : pickUps) {
         Control& c = addImage(QString::fromUtf8(p.name), {p.left, 7920, 735, 735}, QString::fromUtf8(p.picture));
         c.visible = false;
         c.onClick = [this, h = p.handler] { (this->*h)(); };
+        ui.*p.handle = &c;
     }
 
     // ---- totem, game over and the top bar
-    addImage(QStringLiteral("ImgTotem"), {5880, 2400, 2700, 2700}, QStringLiteral("totem")).visible = false;
-    addImage(QStringLiteral("Overimg"), {4440, 1680, 5505, 2325}, QStringLiteral("gameover")).visible = false;
-    addImage(QStringLiteral("Image2"), {600, 3120, 975, 495}, QStringLiteral("bg_gameover")).visible = false;
-    addImage(QStringLiteral("Image1"), {1200, 285, 735, 735}, QStringLiteral("energy"));
-    addImage(QStringLiteral("Scoreimg"), {6840, 120, 615, 615}, QStringLiteral("coin"));
-    addImage(QStringLiteral("Maxcoinimg"), {13560, 120, 615, 615}, QStringLiteral("coin"));
+    ui.imgTotem = &addImage(QStringLiteral("ImgTotem"), {5880, totemStartTop, 2700, 2700}, QStringLiteral("totem"));
+    ui.imgTotem->visible = false;
+    ui.overimg = &addImage(QStringLiteral("Overimg"), {4440, 1680, 5505, 2325}, QStringLiteral("gameover"));
+    ui.overimg->visible = false;
+    ui.image2 = &addImage(QStringLiteral("Image2"), {600, 3120, 975, 495}, QStringLiteral("bg_gameover"));
+    ui.image2->visible = false;
+    ui.image1 = &addImage(QStringLiteral("Image1"), {1200, 285, 735, 735}, QStringLiteral("energy"));
+    ui.scoreimg = &addImage(QStringLiteral("Scoreimg"), {6840, 120, 615, 615}, QStringLiteral("coin"));
+    ui.maxcoinimg = &addImage(QStringLiteral("Maxcoinimg"), {13560, 120, 615, 615}, QStringLiteral("coin"));
 
-    addLabel(QStringLiteral("Score"), {7560, 120, 2415, 615}, QStringLiteral("0 獅幣"));
-    addLabel(QStringLiteral("Maxscore"), {10080, 120, 3375, 1215}, QStringLiteral("最高：0 獅幣")).align = Align::Right;
-    addLabel(QStringLiteral("Ly0"), {1800, 360, 3000, 615}, QString()).backColor = QStringLiteral("#C0C0C0");
-    addLabel(QStringLiteral("Ly1"), {1800, 360, 3000, 615}, QString()).backColor = QStringLiteral("#00FFCC");
-    Control& energyText = addLabel(QStringLiteral("Engnytxt"), {1800, 360, 3000, 615}, QStringLiteral("60%"));
-    energyText.align = Align::Center;
-    energyText.tooltip = QStringLiteral("您目前的能量");
+    ui.score = &addLabel(QStringLiteral("Score"), {7560, 120, 2415, 615}, QStringLiteral("0 獅幣"));
+    ui.maxscore = &addLabel(QStringLiteral("Maxscore"), {10080, 120, 3375, 1215}, QStringLiteral("最高：0 獅幣"));
+    ui.maxscore->align = Align::Right;
+    ui.ly0 = &addLabel(QStringLiteral("Ly0"), {1800, 360, 3000, 615}, QString());
+    ui.ly0->backColor = QStringLiteral("#C0C0C0");
+    ui.ly1 = &addLabel(QStringLiteral("Ly1"), {1800, 360, 3000, 615}, QString());
+    ui.ly1->backColor = game::energyColour(game::startEnergy);
+    ui.engnytxt = &addLabel(QStringLiteral("Engnytxt"), {1800, 360, 3000, 615}, QStringLiteral("60%"));
+    ui.engnytxt->align = Align::Center;
+    ui.engnytxt->tooltip = QStringLiteral("您目前的能量");
 
-    Control& comboText = addLabel(QStringLiteral("Cambo"), {1440, 5880, 2295, 615}, QStringLiteral("Combo ×2!"));
-    comboText.visible = false;
-    comboText.foreColor = QStringLiteral("#FFE0C0");
+    ui.cambo = &addLabel(QStringLiteral("Cambo"), {1440, 5880, 2295, 615}, QStringLiteral("Combo ×2!"));
+    ui.cambo->visible = false;
+    ui.cambo->foreColor = QStringLiteral("#FFE0C0");
     // At 20.25 pt "Combo ×4!" is a few pixels wider than the label in the
     // game's font and the count wraps out of sight; 18 pt keeps it on one line.
-    comboText.fontSize = 18;
+    ui.cambo->fontSize = 18;
 
-    Control& pickText = addLabel(QStringLiteral("IrDm"), {12000, 3000, 2295, 615}, QString());
-    pickText.fontFamily = QStringLiteral("Segoe UI");
-    pickText.fontSize = 15.75;
+    ui.irDm = &addLabel(QStringLiteral("IrDm"), {12000, 3000, 2295, 615}, QString());
+    ui.irDm->fontFamily = QStringLiteral("Segoe UI");
+    ui.irDm->fontSize = 15.75;
 
-    Control& fps = addLabel(QStringLiteral("FpsTxt"), {0, 1080, 1575, 495}, QStringLiteral("FPS: --"));
-    fps.align = Align::Center;
-    fps.fontSize = 15.75;
-    fps.backColor = QStringLiteral("#000000");
+    ui.fpsTxt = &addLabel(QStringLiteral("FpsTxt"), {0, 1080, 1575, 495}, QStringLiteral("FPS: --"));
+    ui.fpsTxt->align = Align::Center;
+    ui.fpsTxt->fontSize = 15.75;
+    ui.fpsTxt->backColor = QStringLiteral("#000000");
     // Black on black would hide the figure the label is there to show.
-    fps.foreColor = QStringLiteral("#FFFFFF");
-    fps.tooltip = QStringLiteral("版本");
+    ui.fpsTxt->foreColor = QStringLiteral("#FFFFFF");
+    ui.fpsTxt->tooltip = QStringLiteral("版本");
 
-    Control& reason = addLabel(QStringLiteral("Overtxt"), {240, 4680, 13575, 615}, QStringLiteral("錯誤:遊戲未結束"));
-    reason.visible = false;
-    reason.align = Align::Center;
-    reason.fontSize = 26.25;
-    reason.foreColor = QStringLiteral("#FFFFFF");
-    Control& scoreCaption = addLabel(QStringLiteral("Label1"), {6120, 4080, 1575, 615}, QStringLiteral("分數："));
-    scoreCaption.visible = false;
-    scoreCaption.align = Align::Center;
-    scoreCaption.foreColor = QStringLiteral("#FFFFFF");
-    Control& finalScore = addLabel(QStringLiteral("OverscoreX"), {7560, 4080, 1575, 615}, QStringLiteral("0"));
-    finalScore.visible = false;
-    finalScore.fontSize = 21.75;
-    finalScore.foreColor = QStringLiteral("#FFFF00");
+    ui.overtxt = &addLabel(QStringLiteral("Overtxt"), {240, 4680, 13575, 615}, QStringLiteral("錯誤:遊戲未結束"));
+    ui.overtxt->visible = false;
+    ui.overtxt->align = Align::Center;
+    ui.overtxt->fontSize = 26.25;
+    ui.overtxt->foreColor = QStringLiteral("#FFFFFF");
+    ui.label1 = &addLabel(QStringLiteral("Label1"), {6120, 4080, 1575, 615}, QStringLiteral("分數："));
+    ui.label1->visible = false;
+    ui.label1->align = Align::Center;
+    ui.label1->foreColor = QStringLiteral("#FFFFFF");
+    ui.overscoreX = &addLabel(QStringLiteral("OverscoreX"), {7560, 4080, 1575, 615}, QStringLiteral("0"));
+    ui.overscoreX->visible = false;
+    ui.overscoreX->fontSize = 21.75;
+    ui.overscoreX->foreColor = QStringLiteral("#FFFF00");
 
     // ---- buttons; each waiting picture lies beneath its power-up button, so
     // it is seen only while that button is hidden (later buttons lie in front)
@@ -120,28 +132,36 @@ void Gamepage::design()
         {"Overok", {5160, 5640, 3735, 1095}, "btn_ok", "我知道了", &Gamepage::Overok_Click},
     };
     addButtons(*this, buttons);
-    control(QStringLiteral("Overok")).visible = false;
+    ui.x2wait = &control(QStringLiteral("x2wait"));
+    ui.notntwait = &control(QStringLiteral("notntwait"));
+    ui.slowwait = &control(QStringLiteral("slowwait"));
+    ui.twoscore = &control(QStringLiteral("Twoscore"));
+    ui.notnt = &control(QStringLiteral("Notnt"));
+    ui.divtimes = &control(QStringLiteral("Divtimes"));
+    ui.overok = &control(QStringLiteral("Overok"));
+    ui.overok->visible = false;
 
-    // ---- timers, in the order of creation that breaks ties between equal due times
-    addTimer(QStringLiteral("Timer1"), true, 0, [this] { Timer1_Timer(); });
-    addTimer(QStringLiteral("Timer2"), true, 0, [this] { Timer2_Timer(); });
-    addTimer(QStringLiteral("Timerrt"), true, 0, [this] { Timerrt_Timer(); });
-    addTimer(QStringLiteral("Timerfps"), true, 10, [this] { Timerfps_Timer(); });
-    addTimer(QStringLiteral("Timerbottle"), true, 0, [this] { Timerbottle_Timer(); });
-    addTimer(QStringLiteral("Timerfakebott"), true, 0, [this] { Timerfakebott_Timer(); });
-    addTimer(QStringLiteral("TimerIronDia"), true, 0, [this] { TimerIronDia_Timer(); });
-    addTimer(QStringLiteral("TimerIrDm"), true, 1000, [this] { TimerIrDm_Timer(); });
-    addTimer(QStringLiteral("TimerCb"), false, 0, [this] { TimerCb_Timer(); });
-    addTimer(QStringLiteral("Timerfly"), false, 0, [this] { Timerfly_Timer(); });
+    // ---- timers, in the order of creation that breaks ties between equal
+    // due times; the load sets the intervals of those that start at 0
+    ui.timer1 = &addTimer(QStringLiteral("Timer1"), true, 0, [this] { Timer1_Timer(); });
+    ui.timer2 = &addTimer(QStringLiteral("Timer2"), true, 0, [this] { Timer2_Timer(); });
+    ui.timerrt = &addTimer(QStringLiteral("Timerrt"), true, 0, [this] { Timerrt_Timer(); });
+    ui.timerfps = &addTimer(QStringLiteral("Timerfps"), true, game::ms::frameCount, [this] { Timerfps_Timer(); });
+    ui.timerbottle = &addTimer(QStringLiteral("Timerbottle"), true, 0, [this] { Timerbottle_Timer(); });
+    ui.timerfakebott = &addTimer(QStringLiteral("Timerfakebott"), true, 0, [this] { Timerfakebott_Timer(); });
+    ui.timerIronDia = &addTimer(QStringLiteral("TimerIronDia"), true, 0, [this] { TimerIronDia_Timer(); });
+    ui.timerIrDm = &addTimer(QStringLiteral("TimerIrDm"), true, game::ms::pickUpText, [this] { TimerIrDm_Timer(); });
+    ui.timerCb = &addTimer(QStringLiteral("TimerCb"), false, 0, [this] { TimerCb_Timer(); });
+    ui.timerfly = &addTimer(QStringLiteral("Timerfly"), false, 0, [this] { Timerfly_Timer(); });
     addAchievementNotice(*this); // the label avdatxt and the timer TimerAVtxt
-    addTimer(QStringLiteral("TimerAmin"), false, 100, [this] { TimerAmin_Timer(); });
-    addTimer(QStringLiteral("TimerTotem"), false, 1000, [this] { TimerTotem_Timer(); });
-    addTimer(QStringLiteral("Twoxtimer"), true, 8000, [this] { Twoxtimer_Timer(); });
-    addTimer(QStringLiteral("tmr2x"), false, 0, [this] { tmr2x_Timer(); });
-    addTimer(QStringLiteral("Notnttimer"), true, 0, [this] { Notnttimer_Timer(); });
-    addTimer(QStringLiteral("Timernt"), true, 0, [this] { Timernt_Timer(); });
-    addTimer(QStringLiteral("Divtimer"), true, 0, [this] { Divtimer_Timer(); });
-    addTimer(QStringLiteral("Timerslo"), true, 0, [this] { Timerslo_Timer(); });
+    ui.timerAmin = &addTimer(QStringLiteral("TimerAmin"), false, game::ms::totemRise, [this] { TimerAmin_Timer(); });
+    ui.timerTotem = &addTimer(QStringLiteral("TimerTotem"), false, game::ms::totemShow, [this] { TimerTotem_Timer(); });
+    ui.twoxtimer = &addTimer(QStringLiteral("Twoxtimer"), true, game::ms::doubleCoins, [this] { Twoxtimer_Timer(); });
+    ui.tmr2x = &addTimer(QStringLiteral("tmr2x"), false, 0, [this] { tmr2x_Timer(); });
+    ui.notnttimer = &addTimer(QStringLiteral("Notnttimer"), true, 0, [this] { Notnttimer_Timer(); });
+    ui.timernt = &addTimer(QStringLiteral("Timernt"), true, 0, [this] { Timernt_Timer(); });
+    ui.divtimer = &addTimer(QStringLiteral("Divtimer"), true, 0, [this] { Divtimer_Timer(); });
+    ui.timerslo = &addTimer(QStringLiteral("Timerslo"), true, 0, [this] { Timerslo_Timer(); });
 
     stackFrontToBack({
         QStringLiteral("avdatxt"), QStringLiteral("FpsTxt"), QStringLiteral("ImgTotem"), QStringLiteral("Cambo"),
@@ -160,18 +180,18 @@ void Gamepage::Form_Load()
 
     vexoDir = 1;
     tntDir = 1;
-    timer(QStringLiteral("Timer1")).setInterval(12);
-    timer(QStringLiteral("Timer2")).setInterval(25);
+    ui.timer1->setInterval(game::ms::lionTick);
+    ui.timer2->setInterval(game::ms::tntTick);
     score = 0;
     pickX = RandomX();
-    timer(QStringLiteral("Timerbottle")).setInterval(25000);
-    timer(QStringLiteral("Timerfakebott")).setInterval(20000);
-    // The bar keeps its design colour, the green that 56 gives anyway.
-    energy = 56;
+    ui.timerbottle->setInterval(game::ms::bottleEvery);
+    ui.timerfakebott->setInterval(game::ms::fakeBottleEvery);
+    // The bar keeps its design colour, the green that the start energy gives anyway.
+    energy = game::startEnergy;
     ShowEnergyLevel();
-    timer(QStringLiteral("TimerIronDia")).setInterval(20000);
-    timer(QStringLiteral("TimerIrDm")).setInterval(3000);
-    timer(QStringLiteral("TimerCb")).setInterval(1500); // stays disabled until a tap
+    ui.timerIronDia->setInterval(game::ms::pickUpEvery);
+    ui.timerIrDm->setInterval(game::ms::firstPickUpText);
+    ui.timerCb->setInterval(game::ms::comboEnd); // stays disabled until a tap
     isOver = false;
 
     soundOpt = store.GetInt(keys::settings, keys::soundOpt, 2);
@@ -189,11 +209,11 @@ void Gamepage::Form_Load()
     // A game left during the slow lion must not start the next one slow.
     slowOn = false;
     showBestScore();
-    timer(QStringLiteral("Timerrt")).setInterval(50);
+    ui.timerrt->setInterval(game::ms::contactCheck);
 
-    control(QStringLiteral("Vexo")).left = pickX;
+    ui.vexo->left = pickX;
     pickX = RandomX();
-    control(QStringLiteral("Vexotnt")).left = pickX;
+    ui.vexotnt->left = pickX;
 
     doubleItems = toInt16(store.GetInt(keys::items, keys::scoreX, 0));
     noTntItems = toInt16(store.GetInt(keys::items, keys::noTnt, 0));
@@ -237,15 +257,13 @@ void Gamepage::leaveToMenu()
 void Gamepage::Timerfps_Timer()
 {
     sv.frames.CountFrame(sv.ticks.ticks());
-    control(QStringLiteral("FpsTxt")).caption = QStringLiteral("FPS: ") + QString::number(sv.frames.CurrentFps());
+    ui.fpsTxt->caption = QStringLiteral("FPS: ") + QString::number(sv.frames.CurrentFps());
 }
 
 qint16 Gamepage::RandomX()
 {
     sv.random.seedFromClock();
-    // 1..14310: the range runs past the scale width, so a pick-up may land
-    // partly or wholly beyond the right edge.
-    return qint16(integerPart(sv.random.next() * 14310 + 1));
+    return game::randomX(sv.random.next());
 }
 
 void Gamepage::ShowEnergy()
@@ -256,36 +274,28 @@ void Gamepage::ShowEnergy()
 
 void Gamepage::ShowEnergyLevel()
 {
-    control(QStringLiteral("Engnytxt")).caption = QString::number(energy) + QLatin1Char('%');
-    control(QStringLiteral("Ly1")).width = energy * 30;
+    ui.engnytxt->caption = QString::number(energy) + QLatin1Char('%');
+    ui.ly1->width = game::energyBarWidth(energy);
 }
 
 void Gamepage::ShowEnergyColour()
 {
-    // Three tests, the last that matches wins: 56..100 green, 26..55
-    // yellow-green, 0..25 orange.
-    QString& colour = control(QStringLiteral("Ly1")).backColor;
-    if (energy >= 55)
-        colour = QStringLiteral("#00FFCC");
-    if (energy >= 25 && energy <= 55)
-        colour = QStringLiteral("#B7DA10");
-    if (energy <= 25)
-        colour = QStringLiteral("#F5B327");
+    ui.ly1->backColor = game::energyColour(energy);
 }
 
 void Gamepage::addEnergy(int amount)
 {
-    energy = qint16(qBound(0, energy + amount, 100));
+    energy = game::energyAfter(energy, amount);
 }
 
 void Gamepage::showBestScore()
 {
-    control(QStringLiteral("Maxscore")).caption = QStringLiteral("最高:") + QString::number(bestScore) + QStringLiteral(" 獅幣");
+    ui.maxscore->caption = QStringLiteral("最高:") + QString::number(bestScore) + QStringLiteral(" 獅幣");
 }
 
 void Gamepage::showScore()
 {
-    control(QStringLiteral("Score")).caption = QString::number(score) + QStringLiteral("獅幣");
+    ui.score->caption = QString::number(score) + QStringLiteral("獅幣");
 }
 
 } // namespace tarovin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameRules.h"
 #include "toolkit/Form.h"
 
 #include <QString>
@@ -18,6 +19,7 @@ namespace tarovin {
 //   GameOver.cpp  the end of a game and the immunity totem
 //   Hazards.cpp   energy, lion contact, the bottle and the dynamite water
 //   PowerUps.cpp  diamonds, iron medals and the three power-ups
+// and the arithmetic and timings they share, on plain values, in GameRules.h.
 //
 // The state is public so that tests can look at it directly.
 class Gamepage final : public Form {
@@ -27,12 +29,25 @@ public:
     // The playfield's scale width: the lions turn where their right edge reaches it.
     static constexpr int scaleWidth = 14220;
     static constexpr int laneTop = 6480;
+    // Where the totem stands in the design and starts its rise at every use.
+    static constexpr int totemStartTop = 2400;
+
+    // Each lion's picture for each way it faces: the walk turns a lion to
+    // these, and the hidden holders re1/re2 (the lion) and rt1/rt2 (the
+    // dynamite lion) show the same.
+    struct Facing {
+        Picture right;
+        Picture left;
+    };
+    static inline const Facing lionFacing{{QStringLiteral("lion"), false}, {QStringLiteral("lion"), true}};
+    static inline const Facing tntFacing{{QStringLiteral("lion_dynamite"), false},
+                                         {QStringLiteral("lion_dynamite"), true}};
 
     // ---- state; the load sets all of these except combo, inContact and noTntOn,
     // which keep their values on this object from one game to the next.
     qint32 score = 0;         // coins of this game; stops at its maximum
     qint32 bestScore = 0;     // mirror of MAXSCORE
-    qint16 energy = 56;       // 0..100
+    qint16 energy = game::startEnergy; // game::minEnergy..maxEnergy
     int vexoDir = 1;          // +1 walking right, -1 left
     int tntDir = 1;
     bool doubleOn = false;    // double coins running
@@ -61,7 +76,7 @@ public:
     void Timerfps_Timer();
 
     // Shared operations.
-    // A new horizontal position from 1 to 14310 (past the right edge at times).
+    // A new horizontal position, game::randomX of a fresh draw.
     qint16 RandomX();
     // Energy caption, bar width and bar colour.
     void ShowEnergy();
@@ -69,7 +84,7 @@ public:
     // energy refresh these first and the colour at their end.
     void ShowEnergyLevel();
     void ShowEnergyColour();
-    // Raises the energy by amount, at most 100.
+    // Changes the energy by amount, within its bounds.
     void addEnergy(int amount);
 
     // ---- movement and placement
@@ -117,6 +132,59 @@ protected:
     void design() override;
 
 private:
+    // The controls and timers the handlers reach, filled by every design.
+    struct Ui {
+        Control* vexo = nullptr;
+        Control* vexotnt = nullptr;
+        Control* bottle = nullptr;
+        Control* fakebottle = nullptr;
+        Control* diamond = nullptr;
+        Control* iron = nullptr;
+        Control* imgTotem = nullptr;
+        Control* overimg = nullptr;
+        Control* image2 = nullptr;
+        Control* image1 = nullptr;
+        Control* scoreimg = nullptr;
+        Control* maxcoinimg = nullptr;
+        Control* score = nullptr;
+        Control* maxscore = nullptr;
+        Control* ly0 = nullptr;
+        Control* ly1 = nullptr;
+        Control* engnytxt = nullptr;
+        Control* cambo = nullptr;
+        Control* irDm = nullptr;
+        Control* fpsTxt = nullptr;
+        Control* overtxt = nullptr;
+        Control* label1 = nullptr;
+        Control* overscoreX = nullptr;
+        Control* x2wait = nullptr;
+        Control* notntwait = nullptr;
+        Control* slowwait = nullptr;
+        Control* twoscore = nullptr;
+        Control* notnt = nullptr;
+        Control* divtimes = nullptr;
+        Control* overok = nullptr;
+        Timer* timer1 = nullptr;
+        Timer* timer2 = nullptr;
+        Timer* timerrt = nullptr;
+        Timer* timerfps = nullptr;
+        Timer* timerbottle = nullptr;
+        Timer* timerfakebott = nullptr;
+        Timer* timerIronDia = nullptr;
+        Timer* timerIrDm = nullptr;
+        Timer* timerCb = nullptr;
+        Timer* timerfly = nullptr;
+        Timer* timerAmin = nullptr;
+        Timer* timerTotem = nullptr;
+        Timer* twoxtimer = nullptr;
+        Timer* tmr2x = nullptr;
+        Timer* notnttimer = nullptr;
+        Timer* timernt = nullptr;
+        Timer* divtimer = nullptr;
+        Timer* timerslo = nullptr;
+    };
+    Ui ui;
+
     void showBestScore();
     void showScore();
     // Raises the best score to the score when reached, and stores it.
@@ -124,9 +192,9 @@ private:
     void leaveToMenu();
     // PowerUps.cpp: a diamond or medal into the wallet, and the steps every
     // power-up use shares (the free use, the item cost, the wait).
-    void collectPickUp(const QString& pickUp, const QString& text, qint16& count, const QString& key);
-    void consumePowerUp(qint16& count, int& used, const QString& waitTimer, const QString& waitButton,
-                        const QString& key, bool storeEmpty);
+    void collectPickUp(Control& pickUp, const QString& text, qint16& count, const QString& key);
+    void consumePowerUp(qint16& count, int& used, Timer& wait, Control& waitButton, const QString& key,
+                        bool storeEmpty);
 };
 
 } // namespace tarovin

@@ -2,43 +2,32 @@
 
 #include "toolkit/Platform.h"
 #include "toolkit/Services.h"
-#include "store/Numbers.h"
 
 namespace tarovin {
 
 namespace {
 
-// One step of a walking lion: move, then turn at the right edge and at the
-// left edge, both tested on the new position. The picture is swapped to the
-// one that faces the new direction.
-void walk(Control& lion, int& dir, int step, int scaleWidth, const Picture& facingRight, const Picture& facingLeft)
+// One step of a walking lion; at a turn its picture becomes the one that
+// faces the new direction.
+void walk(Control& lion, int& dir, int step, const Gamepage::Facing& facing)
 {
-    lion.left += step * dir;
-    if (lion.left + lion.width >= scaleWidth) {
-        dir = -1;
-        lion.picture = facingLeft;
-    }
-    if (lion.left <= 0) {
-        dir = 1;
-        lion.picture = facingRight;
-    }
+    const game::Walk w = game::walked(lion.left, lion.width, dir, step, Gamepage::scaleWidth);
+    lion.left = w.left;
+    dir = w.dir;
+    if (w.turned)
+        lion.picture = dir == 1 ? facing.right : facing.left;
 }
 
 } // namespace
 
 void Gamepage::Timer1_Timer()
 {
-    // The slow lion takes shorter steps as well as a longer tick, so the
-    // power-up is felt.
-    const int step = slowOn ? 150 : 200;
-    walk(control(QStringLiteral("Vexo")), vexoDir, step, scaleWidth, control(QStringLiteral("re1")).picture,
-         control(QStringLiteral("re2")).picture);
+    walk(*ui.vexo, vexoDir, slowOn ? game::slowLionStep : game::lionStep, lionFacing);
 }
 
 void Gamepage::Timer2_Timer()
 {
-    walk(control(QStringLiteral("Vexotnt")), tntDir, 150, scaleWidth, control(QStringLiteral("rt1")).picture,
-         control(QStringLiteral("rt2")).picture);
+    walk(*ui.vexotnt, tntDir, game::tntStep, tntFacing);
 }
 
 bool Gamepage::IsCollide(const Control& a, const Control& b)
@@ -52,18 +41,16 @@ void Gamepage::Timerbottle_Timer()
 {
     if (isOver)
         return;
-    Control& bottle = control(QStringLiteral("Bottle"));
-    bottle.left = RandomX();
-    bottle.visible = true;
+    ui.bottle->left = RandomX();
+    ui.bottle->visible = true;
 }
 
 void Gamepage::Timerfakebott_Timer()
 {
     if (isOver)
         return;
-    Control& water = control(QStringLiteral("Fakebottle"));
-    water.left = RandomX();
-    water.visible = true;
+    ui.fakebottle->left = RandomX();
+    ui.fakebottle->visible = true;
 }
 
 void Gamepage::TimerIronDia_Timer()
@@ -74,9 +61,9 @@ void Gamepage::TimerIronDia_Timer()
     if (isOver)
         return;
     sv.random.seedFromClock();
-    pickKind = qint16(integerPart(sv.random.next() * 10 + 1));
+    pickKind = game::pickKind(sv.random.next());
     pickX = RandomX();
-    Control& pickUp = control(pickKind == 5 ? QStringLiteral("Diamond") : QStringLiteral("Iron"));
+    Control& pickUp = game::isDiamond(pickKind) ? *ui.diamond : *ui.iron;
     pickUp.left = pickX;
     pickUp.visible = true;
 }

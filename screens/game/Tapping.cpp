@@ -3,54 +3,52 @@
 #include "screens/achievements/Achievements.h"
 #include "toolkit/Services.h"
 #include "store/Keys.h"
-#include "store/Numbers.h"
 #include "store/SettingsStore.h"
 
 namespace tarovin {
 
 namespace {
 constexpr int hop = 500;
-constexpr int hopMs = 200;
-constexpr int comboGapMs = 1500;
-constexpr int comboLength = 5;
+
+QString comboCaption(int combo)
+{
+    return QStringLiteral("Combo ×") + QString::number(combo) + QLatin1Char('!');
+}
 } // namespace
 
 void Gamepage::Vexo_Click()
 {
     playSound(QStringLiteral("AWWREAL"));
 
-    addEnergy(2);
+    addEnergy(game::tapEnergy);
     ShowEnergyLevel();
 
-    score = toInt32(qint64(score) + (doubleOn ? 2 : 1));
+    score = game::scoreAfter(score, game::tapCoins(doubleOn));
     keepBestScore();
     showScore();
 
     // One hop above the lane however quickly the taps come: a lion lifted
     // further would reach the band of the lifted dynamite lion.
-    Control& vexo = control(QStringLiteral("Vexo"));
-    vexo.top = laneTop - hop;
-    Timer& fly = timer(QStringLiteral("Timerfly"));
-    fly.setEnabled(true);
-    fly.setInterval(hopMs); // a second quick tap restarts the count: down 200 ms after the last tap
+    ui.vexo->top = laneTop - hop;
+    ui.timerfly->setEnabled(true);
+    ui.timerfly->setInterval(game::ms::hop); // a second quick tap restarts the count: down after the last tap
 
     ShowEnergyColour();
 
     ++combo;
-    Timer& comboEnd = timer(QStringLiteral("TimerCb"));
-    comboEnd.setEnabled(true);
-    comboEnd.setInterval(comboGapMs);
+    ui.timerCb->setEnabled(true);
+    ui.timerCb->setInterval(game::ms::comboEnd);
 
     if (combo >= 2) {
-        Control& label = control(QStringLiteral("Cambo"));
+        Control& label = *ui.cambo;
         label.visible = true;
-        label.left = vexo.left;
-        label.caption = QStringLiteral("Combo ×") + QString::number(combo) + QLatin1Char('!');
-        if (combo == comboLength) {
+        label.left = ui.vexo->left;
+        label.caption = comboCaption(combo);
+        if (combo == game::comboLength) {
             combo = 0;
-            label.caption = QStringLiteral("Combo ×") + QString::number(combo) + QLatin1Char('!');
+            label.caption = comboCaption(combo);
             UnlockAchievement(*this, AchievementId::CbStart);
-            score = toInt32(qint64(score) + (doubleOn ? 20 : 10));
+            score = game::scoreAfter(score, game::comboBonus(doubleOn));
             showScore();
             // The bonus can lift the score past the best; a game ending now
             // must not leave a best below a score the player reached.
@@ -71,15 +69,15 @@ void Gamepage::keepBestScore()
 
 void Gamepage::Timerfly_Timer()
 {
-    control(QStringLiteral("Vexo")).top = laneTop;
-    timer(QStringLiteral("Timerfly")).setEnabled(false);
+    ui.vexo->top = laneTop;
+    ui.timerfly->setEnabled(false);
 }
 
 void Gamepage::TimerCb_Timer()
 {
-    // Stays enabled: every tap restarts its count, so it fires 1500 ms after
-    // the last one.
-    control(QStringLiteral("Cambo")).visible = false;
+    // Stays enabled: every tap restarts its count, so it fires a combo's gap
+    // after the last one.
+    ui.cambo->visible = false;
     combo = 0;
 }
 
