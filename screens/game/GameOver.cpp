@@ -36,7 +36,7 @@ void Gamepage::GameOver()
         shown.setInterval(totemShowMs); // a second totem within the second starts the rise again
         // Stops at the 16-bit floor instead of wrapping round to a full stock.
         totemItems = toInt16(qint64(totemItems) - 1);
-        sv.store.SaveInt(keys::items, keys::totem, totemItems);
+        sv.store.save(keys::totem, totemItems);
         control(QStringLiteral("Diamond")).visible = true;
         UnlockAchievement(*this, AchievementId::Totem);
         return;

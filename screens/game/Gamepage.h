@@ -124,9 +124,9 @@ private:
     void leaveToMenu();
     // PowerUps.cpp: a diamond or medal into the wallet, and the steps every
     // power-up use shares (the free use, the item cost, the wait).
-    void collectPickUp(const QString& pickUp, const QString& text, qint16& count, const QString& key);
+    void collectPickUp(const QString& pickUp, const QString& text, qint16& count, const StoreKey& key);
     void consumePowerUp(qint16& count, int& used, const QString& waitTimer, const QString& waitButton,
-                        const QString& key, bool storeEmpty);
+                        const StoreKey& key, bool storeEmpty);
 };
 
 } // namespace tarovin

@@ -24,7 +24,7 @@ constexpr int useAllScore = 50;
 
 // ---- pick-ups
 
-void Gamepage::collectPickUp(const QString& pickUp, const QString& text, qint16& count, const QString& key)
+void Gamepage::collectPickUp(const QString& pickUp, const QString& text, qint16& count, const StoreKey& key)
 {
     playSound(QStringLiteral("HAPPY"));
     timer(QStringLiteral("TimerIronDia")).setInterval(pickUpEveryMs); // also ends the quicker pace of double coins
@@ -35,7 +35,7 @@ void Gamepage::collectPickUp(const QString& pickUp, const QString& text, qint16&
     control(pickUp).visible = false;
     // The wallet is 16-bit: a full one stays full.
     count = toInt16(qint64(count) + 1);
-    sv.store.SaveInt(keys::settings, key, count);
+    sv.store.save(key, count);
 }
 
 void Gamepage::Diamond_Click()
@@ -65,7 +65,7 @@ void Gamepage::TimerIrDm_Timer()
 // that is already lost.
 
 void Gamepage::consumePowerUp(qint16& count, int& used, const QString& waitTimer, const QString& waitButton,
-                              const QString& key, bool storeEmpty)
+                              const StoreKey& key, bool storeEmpty)
 {
     Timer& wait = timer(waitTimer);
     if (count > 0) {
@@ -75,7 +75,7 @@ void Gamepage::consumePowerUp(qint16& count, int& used, const QString& waitTimer
     // The first use of a game is free; every later one costs an item.
     if (used == 1) {
         count = toInt16(qint64(count) - 1);
-        sv.store.SaveInt(keys::items, key, count);
+        sv.store.save(key, count);
     }
     if (count < 1) {
         // Used up: the place stays empty for the rest of the game.
@@ -83,7 +83,7 @@ void Gamepage::consumePowerUp(qint16& count, int& used, const QString& waitTimer
         wait.setEnabled(false);
         control(waitButton).visible = false;
         if (storeEmpty)
-            sv.store.SaveInt(keys::items, key, 0);
+            sv.store.save(key, 0);
     }
     used = 1;
 }
