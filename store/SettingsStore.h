@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Keys.h"
+
 #include <QList>
 #include <QPair>
 #include <QSettings>
@@ -39,6 +41,13 @@ public:
     WriteResult SaveInt(const QString& section, const QString& key, qint32 value);
     // Writes value only when the key is missing or does not hold a number.
     void EnsureInt(const QString& section, const QString& key, qint32 value);
+
+    // The same through the schema: a key of Keys.h, read with its default.
+    qint32 get(const StoreKey& key) const { return GetInt(key.section, key, key.byDefault); }
+    // Read with another default than the schema's, where a screen needs one.
+    qint32 get(const StoreKey& key, qint32 whenMissing) const { return GetInt(key.section, key, whenMissing); }
+    WriteResult save(const StoreKey& key, qint32 value) { return SaveInt(key.section, key, value); }
+    void ensure(const StoreKey& key, qint32 value) { EnsureInt(key.section, key, value); }
     // Removes every section and key of the application.
     WriteResult DeleteApp();
     // The keys of one section with their texts; nothing for a section that
@@ -46,6 +55,8 @@ public:
     std::optional<Rows> GetAll(const QString& section) const;
 
     struct Entry {
+        Entry(const QString& section, const QString& key, qint32 value) : section(section), key(key), value(value) {}
+        Entry(const StoreKey& key, qint32 value) : section(key.section), key(key), value(value) {}
         QString section;
         QString key;
         qint32 value;

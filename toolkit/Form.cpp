@@ -168,7 +168,7 @@ void Form::stackFrontToBack(const QStringList& names)
 
 void Form::playSound(const QString& resource)
 {
-    if (soundOpt != 2 || sv.sound.PlayResSound(resource))
+    if (soundOpt != SoundOption::On || sv.sound.PlayResSound(resource))
         return;
     // The game goes on without the sound, but the player is told.
     sv.dialogs.messageBox(QStringLiteral("PlayResSound 發生錯誤: ") + QStringLiteral("找不到聲音資源「%1」").arg(resource),

@@ -2,6 +2,7 @@
 
 #include "Control.h"
 #include "Scheduler.h"
+#include "store/Keys.h"
 
 #include <QHash>
 #include <QString>
@@ -73,8 +74,9 @@ public:
 
     Services& services() { return sv; }
 
-    // The screen's copy of the sound option, read at its load; 2 = sounds on.
-    int soundOpt = 0;
+    // The screen's copy of the sound option, read at its load; sounds play
+    // only while it is on.
+    SoundOption soundOpt = SoundOption::NotSet;
 
     // Building blocks of a design; public so that shared pieces (the
     // achievement notice) can add themselves to any screen.

@@ -13,25 +13,25 @@ namespace tarovin {
 const std::array<Achievement, 10>& achievementCatalogue()
 {
     static const std::array<Achievement, 10> catalogue = {{
-        {QStringLiteral("妙手偶得"), QStringLiteral("TITLE"), QStringLiteral("#C000C0"), QStringLiteral("隱藏"),
+        {QStringLiteral("妙手偶得"), keys::avdaTitle, QStringLiteral("#C000C0"), QStringLiteral("隱藏"),
          QStringLiteral("#FFFF00"), QStringLiteral("連點標題觸發小彩蛋")},
-        {QStringLiteral("初試啼聲"), QStringLiteral("CBSTART"), QStringLiteral("#00FFCC"), QStringLiteral("常見"),
+        {QStringLiteral("初試啼聲"), keys::avdaCbStart, QStringLiteral("#00FFCC"), QStringLiteral("常見"),
          QStringLiteral("#00FFCC"), QStringLiteral("第一次 Combo")},
-        {QStringLiteral("拂袖而去"), QStringLiteral("PETEXIT"), QStringLiteral("#00FFCC"), QStringLiteral("常見"),
+        {QStringLiteral("拂袖而去"), keys::avdaPetExit, QStringLiteral("#00FFCC"), QStringLiteral("常見"),
          QStringLiteral("#00FFCC"), QStringLiteral("讓獅子離家出走")},
-        {QStringLiteral("金玉滿堂"), QStringLiteral("FIFTY"), QStringLiteral("#CF7DF2"), QStringLiteral("稀有"),
+        {QStringLiteral("金玉滿堂"), keys::avdaFifty, QStringLiteral("#CF7DF2"), QStringLiteral("稀有"),
          QStringLiteral("#CF7DF2"), QStringLiteral("擁有 50 顆獅頭鑽 ")},
-        {QStringLiteral("金身不壞"), QStringLiteral("TENTM"), QStringLiteral("#FF00FF"), QStringLiteral("傳說"),
+        {QStringLiteral("金身不壞"), keys::avdaTenTm, QStringLiteral("#FF00FF"), QStringLiteral("傳說"),
          QStringLiteral("#FF00FF"), QStringLiteral("擁有 10 個免死金牌")},
-        {QStringLiteral("怒髮衝冠"), QStringLiteral("ANGRY"), QStringLiteral("#FF00FF"), QStringLiteral("傳說"),
+        {QStringLiteral("怒髮衝冠"), keys::avdaAngry, QStringLiteral("#FF00FF"), QStringLiteral("傳說"),
          QStringLiteral("#FF00FF"), QStringLiteral("觸發惹怒獅子小彩蛋")},
-        {QStringLiteral("背水一戰"), QStringLiteral("USEALL"), QStringLiteral("#CF7DF2"), QStringLiteral("稀有"),
+        {QStringLiteral("背水一戰"), keys::avdaUseAll, QStringLiteral("#CF7DF2"), QStringLiteral("稀有"),
          QStringLiteral("#CF7DF2"), QStringLiteral("用光所有道具，在道具結束前獲得50分")},
-        {QStringLiteral("超越生死"), QStringLiteral("TOTEM"), QStringLiteral("#40A9FF"), QStringLiteral("普通"),
+        {QStringLiteral("超越生死"), keys::avdaTotem, QStringLiteral("#40A9FF"), QStringLiteral("普通"),
          QStringLiteral("#40A9FF"), QStringLiteral("觸發免死金牌")},
-        {QStringLiteral("飼獅成威"), QStringLiteral("PET"), QStringLiteral("#40A9FF"), QStringLiteral("普通"),
+        {QStringLiteral("飼獅成威"), keys::avdaPet, QStringLiteral("#40A9FF"), QStringLiteral("普通"),
          QStringLiteral("#40A9FF"), QStringLiteral("成功養起獅子")},
-        {QStringLiteral("聚沙成塔"), QStringLiteral("TWENTY"), QStringLiteral("#40A9FF"), QStringLiteral("普通"),
+        {QStringLiteral("聚沙成塔"), keys::avdaTwenty, QStringLiteral("#40A9FF"), QStringLiteral("普通"),
          QStringLiteral("#40A9FF"), QStringLiteral("擁有 20 顆獅頭鑽")},
     }};
     return catalogue;
@@ -62,9 +62,9 @@ void UnlockAchievement(Form& screen, AchievementId id, bool playSound)
 {
     const Achievement& a = achievement(id);
     SettingsStore& store = screen.services().store;
-    if (store.GetInt(keys::avda, a.key, 0) != achievementArmed)
+    if (store.get(a.key) != achievementArmed)
         return;
-    store.SaveInt(keys::avda, a.key, achievementAchieved);
+    store.save(a.key, achievementAchieved);
     if (playSound)
         screen.playSound(QStringLiteral("VEXO"));
     Timer& timer = screen.timer(QStringLiteral("TimerAVtxt"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Keys.h"
+
 #include <QString>
 
 #include <array>
@@ -12,7 +14,7 @@ struct Rect;
 // The ten achievements, in the order of the achievements screen's list.
 struct Achievement {
     QString name;        // 妙手偶得 ...
-    QString key;         // key in the AVDA section
+    StoreKey key;        // its key in the AVDA section
     QString noticeColor; // background of the award notice
     QString rarity;      // 隱藏, 常見, 稀有, 傳說, 普通
     QString rarityColor;

@@ -63,9 +63,9 @@ void Avdacts::design()
 void Avdacts::Form_Load()
 {
     sv.sound.PreloadResSound(click);
-    soundOpt = sv.store.GetInt(keys::settings, keys::soundOpt, 0);
+    soundOpt = SoundOption(sv.store.get(keys::soundOpt));
     for (AchievementId id : armingOrder)
-        sv.store.EnsureInt(keys::avda, achievement(id).key, achievementArmed);
+        sv.store.ensure(achievement(id).key, achievementArmed);
 }
 
 void Avdacts::Form_QueryUnload()
@@ -85,7 +85,7 @@ void Avdacts::ListAv_Click()
     const Achievement& a = achievementCatalogue()[size_t(i)];
 
     control(QStringLiteral("Avname")).caption = list.itemText(i);
-    const bool achieved = sv.store.GetInt(keys::avda, a.key, 0) == achievementAchieved;
+    const bool achieved = sv.store.get(a.key) == achievementAchieved;
     control(QStringLiteral("dachen_true")).visible = achieved;
     // The hidden achievement tells how to earn it only once it is earned.
     const bool hidden = a.key == achievement(AchievementId::Title).key;

@@ -31,7 +31,7 @@ void Gamepage::GameOver()
         ui.timerTotem->setInterval(game::ms::totemShow); // a second totem within the showing starts the rise again
         // Stops at the 16-bit floor instead of wrapping round to a full stock.
         totemItems = toInt16(qint64(totemItems) - 1);
-        sv.store.SaveInt(keys::items, keys::totem, totemItems);
+        sv.store.save(keys::totem, totemItems);
         ui.diamond->visible = true;
         UnlockAchievement(*this, AchievementId::Totem);
         return;

@@ -194,13 +194,15 @@ void Gamepage::Form_Load()
     ui.timerCb->setInterval(game::ms::comboEnd); // stays disabled until a tap
     isOver = false;
 
-    soundOpt = store.GetInt(keys::settings, keys::soundOpt, 2);
-    bestScore = store.GetInt(keys::settings, keys::maxScore, 0);
+    // Opened from the menu, which has set the option already; should the key
+    // be gone since (another copy wiped the store), the game plays with sound.
+    soundOpt = SoundOption(store.get(keys::soundOpt, qint32(SoundOption::On)));
+    bestScore = store.get(keys::maxScore);
     // The wallet is 16-bit; a larger stored value is read clamped.
-    diamondCount = toInt16(store.GetInt(keys::settings, keys::diamond, 0));
-    ironCount = toInt16(store.GetInt(keys::settings, keys::iron, 0));
+    diamondCount = toInt16(store.get(keys::diamond));
+    ironCount = toInt16(store.get(keys::iron));
     if (bestScore == 0)
-        store.SaveInt(keys::settings, keys::maxScore, 0);
+        store.save(keys::maxScore, 0);
 
     for (const char* sound : {"BTNSOUND", "AWWREAL", "GAMEOVER", "EFFECT", "HAPPY", "TOTEMSOUND"})
         sv.sound.PreloadResSound(QString::fromLatin1(sound));
@@ -215,10 +217,10 @@ void Gamepage::Form_Load()
     pickX = RandomX();
     ui.vexotnt->left = pickX;
 
-    doubleItems = toInt16(store.GetInt(keys::items, keys::scoreX, 0));
-    noTntItems = toInt16(store.GetInt(keys::items, keys::noTnt, 0));
-    slowItems = toInt16(store.GetInt(keys::items, keys::slowLion, 0));
-    totemItems = toInt16(store.GetInt(keys::items, keys::totem, 0));
+    doubleItems = toInt16(store.get(keys::scoreX));
+    noTntItems = toInt16(store.get(keys::noTnt));
+    slowItems = toInt16(store.get(keys::slowLion));
+    totemItems = toInt16(store.get(keys::totem));
     usedDouble = 0;
     usedNoTnt = 0;
     usedSlow = 0;

@@ -192,8 +192,8 @@ private:
     void leaveToMenu();
     // PowerUps.cpp: a diamond or medal into the wallet, and the steps every
     // power-up use shares (the free use, the item cost, the wait).
-    void collectPickUp(Control& pickUp, const QString& text, qint16& count, const QString& key);
-    void consumePowerUp(qint16& count, int& used, Timer& wait, Control& waitButton, const QString& key,
+    void collectPickUp(Control& pickUp, const QString& text, qint16& count, const StoreKey& key);
+    void consumePowerUp(qint16& count, int& used, Timer& wait, Control& waitButton, const StoreKey& key,
                         bool storeEmpty);
 };
 

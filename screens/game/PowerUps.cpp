@@ -15,7 +15,7 @@ constexpr int useAllScore = 50;
 
 // ---- pick-ups
 
-void Gamepage::collectPickUp(Control& pickUp, const QString& text, qint16& count, const QString& key)
+void Gamepage::collectPickUp(Control& pickUp, const QString& text, qint16& count, const StoreKey& key)
 {
     playSound(QStringLiteral("HAPPY"));
     ui.timerIronDia->setInterval(game::ms::pickUpEvery); // also ends the quicker pace of double coins
@@ -25,7 +25,7 @@ void Gamepage::collectPickUp(Control& pickUp, const QString& text, qint16& count
     pickUp.visible = false;
     // The wallet is 16-bit: a full one stays full.
     count = toInt16(qint64(count) + 1);
-    sv.store.SaveInt(keys::settings, key, count);
+    sv.store.save(key, count);
 }
 
 void Gamepage::Diamond_Click()
@@ -54,7 +54,7 @@ void Gamepage::TimerIrDm_Timer()
 // game-over view; a press there does nothing, so no item is spent on a game
 // that is already lost.
 
-void Gamepage::consumePowerUp(qint16& count, int& used, Timer& wait, Control& waitButton, const QString& key,
+void Gamepage::consumePowerUp(qint16& count, int& used, Timer& wait, Control& waitButton, const StoreKey& key,
                               bool storeEmpty)
 {
     if (count > 0) {
@@ -64,7 +64,7 @@ void Gamepage::consumePowerUp(qint16& count, int& used, Timer& wait, Control& wa
     // The first use of a game is free; every later one costs an item.
     if (used == 1) {
         count = toInt16(qint64(count) - 1);
-        sv.store.SaveInt(keys::items, key, count);
+        sv.store.save(key, count);
     }
     if (count < 1) {
         // Used up: the place stays empty for the rest of the game.
@@ -72,7 +72,7 @@ void Gamepage::consumePowerUp(qint16& count, int& used, Timer& wait, Control& wa
         wait.setEnabled(false);
         waitButton.visible = false;
         if (storeEmpty)
-            sv.store.SaveInt(keys::items, key, 0);
+            sv.store.save(key, 0);
     }
     used = 1;
 }

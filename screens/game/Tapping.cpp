@@ -64,7 +64,7 @@ void Gamepage::keepBestScore()
         return;
     bestScore = score;
     showBestScore();
-    sv.store.SaveInt(keys::settings, keys::maxScore, bestScore);
+    sv.store.save(keys::maxScore, bestScore);
 }
 
 void Gamepage::Timerfly_Timer()

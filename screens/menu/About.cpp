@@ -68,7 +68,7 @@ void About::Form_Load()
     sv.sound.PreloadResSound(QStringLiteral("BTNSOUND"));
     sv.sound.PreloadResSound(QStringLiteral("VEXO"));
     sv.sound.PreloadResSound(QStringLiteral("AWWREAL"));
-    soundOpt = sv.store.GetInt(keys::settings, keys::soundOpt, 0);
+    soundOpt = SoundOption(sv.store.get(keys::soundOpt));
     isAngry = false;
 }
 

@@ -68,15 +68,15 @@ void Start::design()
 void Start::Form_Load()
 {
     SettingsStore& store = sv.store;
-    if (store.GetInt(keys::settings, keys::soundOpt, 0) == 0)
-        store.SaveInt(keys::settings, keys::soundOpt, 2);
-    soundOpt = store.GetInt(keys::settings, keys::soundOpt, 0);
+    if (SoundOption(store.get(keys::soundOpt)) == SoundOption::NotSet)
+        store.save(keys::soundOpt, qint32(SoundOption::On));
+    soundOpt = SoundOption(store.get(keys::soundOpt));
 
     // The wallet is 16-bit everywhere; a stored value beyond that is read
     // clamped and left as it is.
-    for (const QString& key : {keys::diamond, keys::iron})
-        if (toInt16(store.GetInt(keys::settings, key, 0)) == 0)
-            store.SaveInt(keys::settings, key, 0);
+    for (const StoreKey& key : {keys::diamond, keys::iron})
+        if (toInt16(store.get(key)) == 0)
+            store.save(key, 0);
 
     sv.sound.PreloadResSound(click);
     sv.sound.PreloadResSound(QStringLiteral("VEXO"));
@@ -84,8 +84,8 @@ void Start::Form_Load()
     sv.random.seedFromClock();
     control(QStringLiteral("Tlips")).caption = tipFor(sv.random.next(), sv.clock.now().date());
 
-    for (const QString& item : keys::allItems)
-        store.EnsureInt(keys::items, item, 0);
+    for (const StoreKey& item : keys::itemKeys)
+        store.ensure(item, 0);
 
     if (!sv.web.fileDialogsAvailable())
         control(QStringLiteral("ErrComdlg")).visible = true;

@@ -32,7 +32,7 @@ void Petpage::Food_Click()
     playSound(QStringLiteral("EAT"));
     food = raisedAtMost100(food, feedStep);
     clean = 1; // eating makes a mess of the mane
-    sv.store.SaveAll({{keys::pet, keys::food, food}, {keys::pet, keys::clear, clean}});
+    sv.store.SaveAll({{keys::food, food}, {keys::clear, clean}});
     ShowPet();
 }
 
@@ -40,7 +40,7 @@ void Petpage::Play_Click()
 {
     playSound(QStringLiteral("HAPPY"));
     mood = raisedAtMost100(mood, playStep);
-    sv.store.SaveInt(keys::pet, keys::happy, mood);
+    sv.store.save(keys::happy, mood);
     ShowPet();
 }
 
@@ -48,7 +48,7 @@ void Petpage::clear_Click()
 {
     playSound(QStringLiteral("WATER"));
     clean = 2;
-    sv.store.SaveInt(keys::pet, keys::clear, clean);
+    sv.store.save(keys::clear, clean);
     ShowPet();
 }
 
@@ -58,18 +58,18 @@ void Petpage::use_Click()
     if (giftCount >= 1) {
         // One batch: a gift box is never spent without the cub it brings.
         --giftCount;
-        sv.store.SaveAll({{keys::items, keys::gift, giftCount},
-                          {keys::pet, keys::stau, Cub},
-                          {keys::pet, keys::happy, 50},
-                          {keys::pet, keys::food, 50},
-                          {keys::pet, keys::clear, 2},
-                          {keys::pet, keys::loveer, 10}});
+        sv.store.SaveAll({{keys::gift, giftCount},
+                          {keys::stau, Cub},
+                          {keys::happy, 50},
+                          {keys::food, 50},
+                          {keys::clear, 2},
+                          {keys::loveer, 10}});
         readPetValues();
         // A lion adopted later keeps the birth date of the first opening.
-        sv.store.EnsureInt(keys::pet, keys::pYear, todayYear);
-        sv.store.EnsureInt(keys::pet, keys::pMonth, todayMonth);
-        sv.store.EnsureInt(keys::pet, keys::pDay, todayDay);
-        petState = toInt16(sv.store.GetInt(keys::pet, keys::stau, 0));
+        sv.store.ensure(keys::pYear, todayYear);
+        sv.store.ensure(keys::pMonth, todayMonth);
+        sv.store.ensure(keys::pDay, todayDay);
+        petState = toInt16(sv.store.get(keys::stau));
         ShowPet();
         return;
     }
@@ -105,7 +105,7 @@ void Petpage::Vexo_MouseDown(MouseButton button, int x, int y)
     }
     playSound(petState == Cub ? QStringLiteral("AWWKID") : QStringLiteral("AWWREAL"));
     mood = lowered(mood, touchCost);
-    sv.store.SaveInt(keys::pet, keys::happy, mood);
+    sv.store.save(keys::happy, mood);
     ShowPet();
 }
 
@@ -157,7 +157,7 @@ void Petpage::Timer1_Timer()
         walkTicks = 0;
         food = lowered(food, sleepCost);
         ShowPet();
-        sv.store.SaveInt(keys::pet, keys::food, food);
+        sv.store.save(keys::food, food);
     }
 }
 

@@ -135,10 +135,10 @@ void Petpage::design()
 void Petpage::readPetValues()
 {
     SettingsStore& store = sv.store;
-    food = toInt16(store.GetInt(keys::pet, keys::food, 0));
-    clean = toInt16(store.GetInt(keys::pet, keys::clear, 0));
-    mood = toInt16(store.GetInt(keys::pet, keys::happy, 0));
-    closeness = toInt16(store.GetInt(keys::pet, keys::loveer, 0));
+    food = toInt16(store.get(keys::food));
+    clean = toInt16(store.get(keys::clear));
+    mood = toInt16(store.get(keys::happy));
+    closeness = toInt16(store.get(keys::loveer));
 }
 
 bool Petpage::adult() const
@@ -165,45 +165,43 @@ void Petpage::Form_Load()
     openHour = toInt16(openTime.hour());
     openMinute = toInt16(openTime.minute());
 
-    store.EnsureInt(keys::pet, keys::happy, 50);
-    store.EnsureInt(keys::pet, keys::food, 50);
-    store.EnsureInt(keys::pet, keys::clear, 2);
-    store.EnsureInt(keys::pet, keys::loveer, 10);
-    store.EnsureInt(keys::pet, keys::stau, NoLion);
+    store.ensure(keys::happy, 50);
+    store.ensure(keys::food, 50);
+    store.ensure(keys::clear, 2);
+    store.ensure(keys::loveer, 10);
+    store.ensure(keys::stau, NoLion);
 
     for (const char* sound : {"BTNSOUND", "VEXO", "AWWREAL", "HAPPY", "AWWKID", "EAT", "WATER"})
         sv.sound.PreloadResSound(QString::fromUtf8(sound));
 
-    soundOpt = store.GetInt(keys::settings, keys::soundOpt, 0);
+    soundOpt = SoundOption(store.get(keys::soundOpt));
     readPetValues();
-    petState = toInt16(store.GetInt(keys::pet, keys::stau, 0));
-    giftCount = store.GetInt(keys::items, keys::gift, 0);
+    petState = toInt16(store.get(keys::stau));
+    giftCount = store.get(keys::gift);
 
-    store.EnsureInt(keys::settings, keys::year, todayYear);
-    store.EnsureInt(keys::settings, keys::month, todayMonth);
-    store.EnsureInt(keys::settings, keys::day, todayDay);
-    store.EnsureInt(keys::pet, keys::pYear, todayYear);
-    store.EnsureInt(keys::pet, keys::pMonth, todayMonth);
-    store.EnsureInt(keys::pet, keys::pDay, todayDay);
-    store.EnsureInt(keys::settings, keys::hour, openHour);
-    store.EnsureInt(keys::settings, keys::minute, openMinute);
+    store.ensure(keys::year, todayYear);
+    store.ensure(keys::month, todayMonth);
+    store.ensure(keys::day, todayDay);
+    store.ensure(keys::pYear, todayYear);
+    store.ensure(keys::pMonth, todayMonth);
+    store.ensure(keys::pDay, todayDay);
+    store.ensure(keys::hour, openHour);
+    store.ensure(keys::minute, openMinute);
 
-    auto stored16 = [&store](const QString& section, const QString& key) {
-        return toInt16(store.GetInt(section, key, 0));
+    auto stored16 = [&store](const StoreKey& key) {
+        return toInt16(store.get(key));
     };
     // Only an imported save can hold a date or time that does not exist; it
     // counts as today and now, so nothing is charged for it.
-    const QDate lastDate = dateOr(stored16(keys::settings, keys::year), stored16(keys::settings, keys::month),
-                                  stored16(keys::settings, keys::day), today);
-    const QTime lastTime = timeOr(stored16(keys::settings, keys::hour), stored16(keys::settings, keys::minute), openTime);
-    const QDate storedBirth = QDate(stored16(keys::pet, keys::pYear), stored16(keys::pet, keys::pMonth),
-                                    stored16(keys::pet, keys::pDay));
+    const QDate lastDate = dateOr(stored16(keys::year), stored16(keys::month), stored16(keys::day), today);
+    const QTime lastTime = timeOr(stored16(keys::hour), stored16(keys::minute), openTime);
+    const QDate storedBirth = QDate(stored16(keys::pYear), stored16(keys::pMonth), stored16(keys::pDay));
     const QDate birthDate = storedBirth.isValid() ? storedBirth : today;
     if (!storedBirth.isValid()) {
         // Repair it, or a lion with a broken birth date would never grow up.
-        store.SaveAll({{keys::pet, keys::pYear, todayYear},
-                       {keys::pet, keys::pMonth, todayMonth},
-                       {keys::pet, keys::pDay, todayDay}});
+        store.SaveAll({{keys::pYear, todayYear},
+                       {keys::pMonth, todayMonth},
+                       {keys::pDay, todayDay}});
     }
 
     // Only the two clock times count, not the dates: the days between are
@@ -216,7 +214,7 @@ void Petpage::Form_Load()
 
     if (closeness <= runawayCloseness) {
         petState = RanAway;
-        store.SaveInt(keys::pet, keys::stau, RanAway);
+        store.save(keys::stau, RanAway);
     }
 
     ShowPet();
@@ -246,7 +244,7 @@ void Petpage::Form_Load()
 void Petpage::applyNewDay()
 {
     closeness = closenessAfterNewDay(closeness, food, mood);
-    sv.store.SaveInt(keys::pet, keys::loveer, closeness);
+    sv.store.save(keys::loveer, closeness);
 }
 
 void Petpage::ApplyAwayMinutes()
@@ -256,12 +254,12 @@ void Petpage::ApplyAwayMinutes()
     if (awayMinutes >= foodFallsAfter) {
         food = afterTimeAway(food, awayMinutes, foodMinutesPerPoint);
         ShowPet();
-        sv.store.SaveInt(keys::pet, keys::food, food);
+        sv.store.save(keys::food, food);
     }
     if (awayMinutes >= moodFallsAfter) {
         mood = afterTimeAway(mood, awayMinutes, moodMinutesPerPoint);
         ShowPet();
-        sv.store.SaveInt(keys::pet, keys::happy, mood);
+        sv.store.save(keys::happy, mood);
     }
 }
 
@@ -326,9 +324,9 @@ void Petpage::ShowPet()
         UnlockAchievement(*this, AchievementId::PetExit);
 
     if (hasLion) {
-        sv.store.EnsureInt(keys::pet, keys::pYear, todayYear);
-        sv.store.EnsureInt(keys::pet, keys::pMonth, todayMonth);
-        sv.store.EnsureInt(keys::pet, keys::pDay, todayDay);
+        sv.store.ensure(keys::pYear, todayYear);
+        sv.store.ensure(keys::pMonth, todayMonth);
+        sv.store.ensure(keys::pDay, todayDay);
     }
 }
 
@@ -336,11 +334,11 @@ void Petpage::Form_QueryUnload()
 {
     // The time of opening, not of leaving, is what the next opening compares
     // with: time spent on the screen counts as time away.
-    sv.store.SaveAll({{keys::settings, keys::year, todayYear},
-                      {keys::settings, keys::month, todayMonth},
-                      {keys::settings, keys::day, todayDay},
-                      {keys::settings, keys::minute, openMinute},
-                      {keys::settings, keys::hour, openHour}});
+    sv.store.SaveAll({{keys::year, todayYear},
+                      {keys::month, todayMonth},
+                      {keys::day, todayDay},
+                      {keys::minute, openMinute},
+                      {keys::hour, openHour}});
     sv.navigator.load(screen::start);
     sv.navigator.show(screen::start);
     sv.sound.StopAllSounds();

@@ -78,7 +78,7 @@ QByteArray exportText(const SettingsStore& store, const QDate& date)
     line(QStringLiteral("END MANIFEST"));
     line(QString());
     line(QStringLiteral("REG"));
-    for (const QString& section : keys::allSections) {
+    for (const StoreSection& section : keys::sections) {
         const std::optional<SettingsStore::Rows> rows = store.GetAll(section);
         if (!rows)
             continue;

@@ -21,8 +21,8 @@ const QString click = QStringLiteral("BTNSOUND");
 const QString gameTitle = QStringLiteral("咕嚕果");
 const QStringList saveFilters = {QStringLiteral("咕果存檔 (*.tvd)"), QStringLiteral("所有檔案 (*.*)")};
 
-constexpr int soundOn = 2;
-constexpr int soundOff = 1;
+constexpr SoundOption soundOn = SoundOption::On;
+constexpr SoundOption soundOff = SoundOption::Off;
 
 // Keeps a box readable when a hand-edited file carries a very long key or value.
 QString shortened(const QString& text)
@@ -86,7 +86,7 @@ void Settings::design()
 void Settings::Form_Load()
 {
     sv.sound.PreloadResSound(click);
-    soundOpt = sv.store.GetInt(keys::settings, keys::soundOpt, 0);
+    soundOpt = SoundOption(sv.store.get(keys::soundOpt));
     showSwitch();
 }
 
@@ -98,14 +98,14 @@ void Settings::showSwitch()
     control(QStringLiteral("Swich1_2")).visible = !on;
 }
 
-void Settings::setSoundOption(int value)
+void Settings::setSoundOption(SoundOption value)
 {
-    sv.store.SaveInt(keys::settings, keys::soundOpt, value);
+    sv.store.save(keys::soundOpt, qint32(value));
     control(QStringLiteral("Swich1")).visible = value == soundOn;
     control(QStringLiteral("Swich1_2")).visible = value != soundOn;
     // Read back rather than assumed: the click is heard only when the store
     // really holds "on", so turning sound on confirms itself audibly.
-    soundOpt = sv.store.GetInt(keys::settings, keys::soundOpt, 0);
+    soundOpt = SoundOption(sv.store.get(keys::soundOpt));
     playSound(click);
 }
 

@@ -27,7 +27,7 @@ protected:
     void design() override;
 
 private:
-    void setSoundOption(int value);
+    void setSoundOption(SoundOption value);
     void showSwitch();
     void importFailed(const QString& why);
 };

@@ -92,12 +92,12 @@ void Shop::Form_Load()
 {
     for (const QString& sound : {click, soundOk, soundNo})
         sv.sound.PreloadResSound(sound);
-    soundOpt = sv.store.GetInt(keys::settings, keys::soundOpt, 0);
+    soundOpt = SoundOption(sv.store.get(keys::soundOpt));
     buyCount = 1;
     readBalances();
     showBalances();
     for (int i = 0; i < shopItemCount; ++i)
-        ownedCount[size_t(i)] = sv.store.GetInt(keys::items, shopCatalogue()[size_t(i)].key, 0);
+        ownedCount[size_t(i)] = sv.store.get(shopCatalogue()[size_t(i)].key);
     CheckShopAchievements();
 }
 
@@ -112,8 +112,8 @@ void Shop::readBalances()
 {
     // The wallet is 16-bit on every screen: a stored value beyond that range
     // is taken at the nearest end of it rather than wrapped.
-    diamondCount = toInt16(sv.store.GetInt(keys::settings, keys::diamond, 0));
-    ironCount = toInt16(sv.store.GetInt(keys::settings, keys::iron, 0));
+    diamondCount = toInt16(sv.store.get(keys::diamond));
+    ironCount = toInt16(sv.store.get(keys::iron));
 }
 
 void Shop::showBalances()
@@ -217,9 +217,9 @@ void Shop::storeItemCounts(bool withDiamonds)
     // that nothing can keep the one without the other.
     QList<SettingsStore::Entry> entries;
     if (withDiamonds)
-        entries.append({keys::settings, keys::diamond, diamondCount});
+        entries.append({keys::diamond, diamondCount});
     for (int i = 0; i < shopItemCount; ++i)
-        entries.append({keys::items, shopCatalogue()[size_t(i)].key, ownedCount[size_t(i)]});
+        entries.append({shopCatalogue()[size_t(i)].key, ownedCount[size_t(i)]});
     sv.store.SaveAll(entries);
 }
 

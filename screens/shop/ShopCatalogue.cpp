@@ -6,7 +6,7 @@ namespace tarovin {
 
 namespace {
 
-ShopItem powerUp(const QString& name, const QString& key, int price, const QString& holder, const QString& picture)
+ShopItem powerUp(const QString& name, const StoreKey& key, int price, const QString& holder, const QString& picture)
 {
     return {name, key, price, QString::number(price) + u'$', holder, picture,
             QStringLiteral("多一次使用「") + name + QStringLiteral("」的機會"), false};

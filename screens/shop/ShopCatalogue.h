@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Keys.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -10,7 +12,7 @@ namespace tarovin {
 // One of the seven things the shop sells for lion-head diamonds.
 struct ShopItem {
     QString name;         // the text of its list entry
-    QString key;          // its count in the ITEMS section
+    StoreKey key;         // its count in the ITEMS section
     int price;            // diamonds each
     QString priceCaption; // what the price label shows, "3$"
     QString holder;       // the hidden picture holder that keeps its picture

@@ -71,7 +71,7 @@ void Shop::CoinToCoin_Click()
     } else {
         diamondCount = qint16(diamondCount + n);
         ironCount = qint16(ironCount - medals);
-        sv.store.SaveAll({{keys::settings, keys::diamond, diamondCount}, {keys::settings, keys::iron, ironCount}});
+        sv.store.SaveAll({{keys::diamond, diamondCount}, {keys::iron, ironCount}});
         playSound(QStringLiteral("VEXOOK"));
         CheckShopAchievements();
     }

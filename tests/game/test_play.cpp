@@ -29,7 +29,7 @@ private slots:
         QCOMPARE(game.heightTwips(), 8640);
         QCOMPARE(game.title(), QString("咕嚕果"));
         QCOMPARE(h.storedText(keys::settings, keys::maxScore), QString("0"));
-        QCOMPARE(game.soundOpt, 2);
+        QCOMPARE(game.soundOpt, SoundOption::On);
         QCOMPARE(game.bestScore, 0);
         QCOMPARE(game.score, 0);
         QCOMPARE(game.energy, qint16(56));
@@ -80,7 +80,7 @@ private slots:
         h.store.SaveInt(keys::items, keys::totem, 2);
         h.start("Gamepage");
 
-        QCOMPARE(game.soundOpt, 1);
+        QCOMPARE(game.soundOpt, SoundOption::Off);
         QCOMPARE(game.bestScore, 120);
         QCOMPARE(h.ctl("Maxscore").caption, QString("最高:120 獅幣"));
         QCOMPARE(game.diamondCount, qint16(32767));

@@ -48,10 +48,10 @@ private slots:
         QTest::addColumn<int>("before");
         QTest::addColumn<int>("after");
         QTest::addColumn<QString>("text");
-        QTest::newRow("diamond") << "Diamond" << keys::diamond << 0 << 1 << "獅頭鑽+1";
-        QTest::newRow("iron medal") << "Iron" << keys::iron << 41 << 42 << "獅鐵牌+1";
-        QTest::newRow("full diamonds") << "Diamond" << keys::diamond << 32767 << 32767 << "獅頭鑽+1";
-        QTest::newRow("full medals") << "Iron" << keys::iron << 32767 << 32767 << "獅鐵牌+1";
+        QTest::newRow("diamond") << "Diamond" << QString(keys::diamond) << 0 << 1 << "獅頭鑽+1";
+        QTest::newRow("iron medal") << "Iron" << QString(keys::iron) << 41 << 42 << "獅鐵牌+1";
+        QTest::newRow("full diamonds") << "Diamond" << QString(keys::diamond) << 32767 << 32767 << "獅頭鑽+1";
+        QTest::newRow("full medals") << "Iron" << QString(keys::iron) << 32767 << 32767 << "獅鐵牌+1";
     }
 
     void pickUpsFillTheWallet()

@@ -77,7 +77,7 @@ class TestSoak : public QObject {
         {
             SettingsStore& s = h.store;
             s.SaveInt(keys::items, keys::totem, pick({0, 0, 0, 1, 2, -1}));
-            for (const QString& key : {keys::scoreX, keys::noTnt, keys::slowLion})
+            for (const StoreKey& key : {keys::scoreX, keys::noTnt, keys::slowLion})
                 s.SaveInt(keys::items, key, pick({0, 0, 1, 2, 3, -1}));
             s.SaveInt(keys::settings, keys::diamond, pick({0, 18, 48, 32766, 32767}));
             s.SaveInt(keys::settings, keys::iron, pick({0, 5, 32766}));
@@ -91,7 +91,7 @@ class TestSoak : public QObject {
         void remember()
         {
             start.items.clear();
-            for (const QString& key : {keys::scoreX, keys::noTnt, keys::slowLion, keys::totem})
+            for (const StoreKey& key : {keys::scoreX, keys::noTnt, keys::slowLion, keys::totem})
                 start.items[key] = h.stored(keys::items, key);
             start.diamonds = h.stored(keys::settings, keys::diamond);
             start.iron = h.stored(keys::settings, keys::iron);

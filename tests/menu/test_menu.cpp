@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(h.storedText("SETTINGS", "SOUNDOPT"), QString("2"));
         QCOMPARE(h.storedText("SETTINGS", "DIAMOND"), QString("0"));
         QCOMPARE(h.storedText("ITEMS", "GIFT"), QString("0"));
-        QCOMPARE(menu.soundOpt, 2);
+        QCOMPARE(menu.soundOpt, SoundOption::On);
     }
 
     void aDamagedFileStillStartsTheMenu()

@@ -29,6 +29,19 @@ void writeRaw(Harness& h, const QByteArray& text)
 
 const QStringList screens = {"Start", "Gamepage", "Shop", "Avdacts", "Petpage", "Settings", "About"};
 
+// The screen whose load writes a key that is missing or holds no number.
+QString ensuringScreen(EnsuredBy who)
+{
+    switch (who) {
+    case EnsuredBy::Nobody: return {};
+    case EnsuredBy::Menu: return QStringLiteral("Start");
+    case EnsuredBy::Game: return QStringLiteral("Gamepage");
+    case EnsuredBy::PetScreen: return QStringLiteral("Petpage");
+    case EnsuredBy::AchievementsScreen: return QStringLiteral("Avdacts");
+    }
+    return {};
+}
+
 } // namespace
 
 // Every key of the store holding something the game never writes: every
@@ -103,6 +116,9 @@ private slots:
                 QVERIFY2(ok && v >= range.low && v <= range.high,
                          qPrintable(QString("%1 wrote %2=%3").arg(screen, it.key(), it.value())));
             }
+            for (const StoreKey& key : keys::schema)
+                if (ensuringScreen(key.ensuredBy) == screen)
+                    QVERIFY2(after.contains(key.address()), qPrintable(QString("%1 left %2 out").arg(screen, key.address())));
         }
     }
 };

@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(h.storedText(keys::settings, keys::soundOpt), afterClick);
         QCOMPARE(h.ctl("Swich1").visible, !showsOn);
         QCOMPARE(h.ctl("Swich1_2").visible, showsOn);
-        QCOMPARE(screen.soundOpt, afterClick.toInt());
+        QCOMPARE(qint32(screen.soundOpt), afterClick.toInt());
         QCOMPARE(h.audio.played, sounds);
 
         // Back again: the switch is a true toggle.

@@ -106,7 +106,7 @@ private slots:
         Harness h;
         Awarding& screen = h.add<Awarding>();
         h.start("Awarding");
-        screen.soundOpt = 2;
+        screen.soundOpt = SoundOption::On;
         h.dialogs.expectMessage(MsgOk);
         screen.playSound("NOSUCH");
         QCOMPARE(h.dialogs.shown.size(), size_t(1));
@@ -138,7 +138,7 @@ private slots:
         if (stored >= 0)
             h.store.SaveInt("AVDA", "TWENTY", stored);
         h.start("Awarding");
-        screen.soundOpt = 2;
+        screen.soundOpt = SoundOption::On;
         UnlockAchievement(screen, AchievementId::Twenty);
         UnlockAchievement(screen, AchievementId::Twenty);
         QCOMPARE(h.ctl("avdatxt").visible, awarded);
@@ -157,7 +157,7 @@ private slots:
         h.store.SaveInt("AVDA", "TWENTY", 1);
         h.store.SaveInt("AVDA", "FIFTY", 1);
         h.start("Awarding");
-        screen.soundOpt = 1; // sound off: the awards are silent
+        screen.soundOpt = SoundOption::Off; // sound off: the awards are silent
         UnlockAchievement(screen, AchievementId::Twenty);
         h.advance(1500);
         UnlockAchievement(screen, AchievementId::Fifty);
