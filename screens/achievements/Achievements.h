@@ -5,11 +5,13 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 
 namespace tarovin {
 
+class Control;
 class Form;
-struct Rect;
+class Timer;
 
 // The ten achievements, in the order of the achievements screen's list.
 struct Achievement {
@@ -21,22 +23,35 @@ struct Achievement {
     QString description;
 };
 
+// In the order of the catalogue: the build fails when the two part ways.
 enum class AchievementId { Title, CbStart, PetExit, Fifty, TenTm, Angry, UseAll, Totem, Pet, Twenty };
+constexpr size_t achievementCount = size_t(AchievementId::Twenty) + 1;
 
-const std::array<Achievement, 10>& achievementCatalogue();
+const std::array<Achievement, achievementCount>& achievementCatalogue();
 const Achievement& achievement(AchievementId id);
 
 // Key values: 0 or missing not armed, 1 armed, 2 achieved.
 constexpr int achievementArmed = 1;
 constexpr int achievementAchieved = 2;
 
-// Adds the notice label "avdatxt" and its timer "TimerAVtxt" to a screen, the
-// same on every screen that can award.
-void addAchievementNotice(Form& screen);
+// How long the notice of an award stays up.
+constexpr int achievementNoticeMs = 2000;
+
+// A screen's notice of awards: the label "avdatxt" and its timer "TimerAVtxt".
+struct AchievementNotice {
+    Control* text = nullptr;
+    Timer* timer = nullptr;
+};
+
+// Adds the notice to a screen, the same on every screen that can award. The
+// screen keeps the handle for its awards; it is valid until the next load.
+AchievementNotice addAchievementNotice(Form& screen);
 
 // Turns an armed achievement into an achieved one, once: writes 2, plays the
 // lion's sound (when the screen's sound is on and playSound is true) and shows
-// the notice for 2000 ms. Any other stored value does nothing at all.
+// the notice for achievementNoticeMs. Any other stored value does nothing at all.
+void UnlockAchievement(Form& screen, const AchievementNotice& notice, AchievementId id, bool playSound = true);
+// The same for a screen that finds its notice by the controls' names.
 void UnlockAchievement(Form& screen, AchievementId id, bool playSound = true);
 
 } // namespace tarovin

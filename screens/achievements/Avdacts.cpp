@@ -33,21 +33,24 @@ void Avdacts::design()
     // The badge for an achieved selection lies over the other one and is
     // hidden to let it show.
     addImage(QStringLiteral("dachen_false"), {10200, 1680, 855, 855}, QStringLiteral("badge_notdone"));
-    addImage(QStringLiteral("dachen_true"), {10200, 1680, 855, 855}, QStringLiteral("badge_done"));
+    ui.dachenTrue = &addImage(QStringLiteral("dachen_true"), {10200, 1680, 855, 855}, QStringLiteral("badge_done"));
 
     auto label = [this](const char* name, Rect r, const char* caption, double size) -> Control& {
         Control& c = addLabel(QString::fromUtf8(name), r, QString::fromUtf8(caption));
         c.fontSize = size;
         return c;
     };
-    label("Avname", {8160, 3840, 5295, 735}, "成就名稱", 20.25).align = Align::Center;
+    ui.avname = &label("Avname", {8160, 3840, 5295, 735}, "成就名稱", 20.25);
+    ui.avname->align = Align::Center;
     Control& description = label("Avdes", {7920, 4680, 5535, 2055}, "成就敘述:選擇左側的成就", 15.75);
     description.align = Align::Center;
     description.foreColor = QStringLiteral("#404040");
+    ui.avdes = &description;
     Control& rarity = label("Avlv", {10200, 840, 1815, 615}, "未知", 18);
     rarity.align = Align::Center;
     rarity.backColor = QStringLiteral("#00FFCC");
-    label("dachentxt", {11280, 1920, 1815, 615}, "未知", 18);
+    ui.avlv = &rarity;
+    ui.dachentxt = &label("dachentxt", {11280, 1920, 1815, 615}, "未知", 18);
 
     Control& list = addListBox(QStringLiteral("ListAv"), {960, 840, 6615, 6690}, {});
     for (const Achievement& a : achievementCatalogue())
@@ -55,6 +58,7 @@ void Avdacts::design()
     list.backColor = QStringLiteral("#D8F8F0");
     list.fontSize = 15.75;
     list.onClick = [this] { ListAv_Click(); };
+    ui.listAv = &list;
 
     addButton(QStringLiteral("Aboutexit"), {13080, 240, 735, 735}, QStringLiteral("btn_close"), QStringLiteral("關閉"))
         .onClick = [this] { Aboutexit_Click(); };
@@ -78,22 +82,20 @@ void Avdacts::Form_QueryUnload()
 void Avdacts::ListAv_Click()
 {
     playSound(click);
-    Control& list = control(QStringLiteral("ListAv"));
-    const int i = list.listIndex;
+    const int i = ui.listAv->listIndex;
     if (i < 0 || i >= int(achievementCatalogue().size()))
         return;
     const Achievement& a = achievementCatalogue()[size_t(i)];
 
-    control(QStringLiteral("Avname")).caption = list.itemText(i);
+    ui.avname->caption = ui.listAv->itemText(i);
     const bool achieved = sv.store.get(a.key) == achievementAchieved;
-    control(QStringLiteral("dachen_true")).visible = achieved;
+    ui.dachenTrue->visible = achieved;
     // The hidden achievement tells how to earn it only once it is earned.
     const bool hidden = a.key == achievement(AchievementId::Title).key;
-    control(QStringLiteral("Avdes")).caption = hidden && !achieved ? QStringLiteral("?????") : a.description;
-    Control& rarity = control(QStringLiteral("Avlv"));
-    rarity.caption = a.rarity;
-    rarity.backColor = a.rarityColor;
-    control(QStringLiteral("dachentxt")).caption = achieved ? QStringLiteral("已達成") : QStringLiteral("未達成");
+    ui.avdes->caption = hidden && !achieved ? QStringLiteral("?????") : a.description;
+    ui.avlv->caption = a.rarity;
+    ui.avlv->backColor = a.rarityColor;
+    ui.dachentxt->caption = achieved ? QStringLiteral("已達成") : QStringLiteral("未達成");
 }
 
 void Avdacts::Aboutexit_Click()

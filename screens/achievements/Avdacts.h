@@ -20,6 +20,17 @@ public:
 
 protected:
     void design() override;
+
+private:
+    struct Ui {
+        Control* dachenTrue = nullptr;
+        Control* avname = nullptr;
+        Control* avdes = nullptr;
+        Control* avlv = nullptr;
+        Control* dachentxt = nullptr;
+        Control* listAv = nullptr;
+    };
+    Ui ui;
 };
 
 } // namespace tarovin

@@ -51,16 +51,18 @@ void About::design()
 
     Control& mark = addImage(QStringLiteral("angry"), {1920, 6960, 240, 240}, QStringLiteral("anger_mark"));
     mark.visible = false;
+    ui.angry = &mark;
 
     Control& say = addTextBox(QStringLiteral("Say"), {2760, 6480, 7575, 1335}, calmSpeech);
     say.fontSize = 15.75;
     say.foreColor = textColor;
+    ui.say = &say;
 
     Control& exit = addButton(QStringLiteral("Aboutexit"), {13080, 240, 735, 735}, QStringLiteral("btn_close"),
                               QStringLiteral("關閉"));
     exit.onClick = [this] { Aboutexit_Click(); };
 
-    addAchievementNotice(*this);
+    ui.notice = addAchievementNotice(*this);
 }
 
 void About::Form_Load()
@@ -79,11 +81,11 @@ void About::Vexohead_Click()
 
 void About::Vexohead_DblClick()
 {
-    control(QStringLiteral("angry")).visible = true;
-    control(QStringLiteral("Say")).caption = angrySpeech;
+    ui.angry->visible = true;
+    ui.say->caption = angrySpeech;
     isAngry = true;
     playSound(QStringLiteral("AWWREAL"));
-    UnlockAchievement(*this, AchievementId::Angry);
+    UnlockAchievement(*this, ui.notice, AchievementId::Angry);
 }
 
 void About::Aboutexit_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/achievements/Achievements.h"
 #include "toolkit/Form.h"
 
 namespace tarovin {
@@ -25,6 +26,13 @@ protected:
 private:
     // Once angry, the lion stays angry until the screen is left.
     bool isAngry = false;
+
+    struct Ui {
+        Control* angry = nullptr;
+        Control* say = nullptr;
+        AchievementNotice notice;
+    };
+    Ui ui;
 };
 
 } // namespace tarovin

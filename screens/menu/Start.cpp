@@ -38,13 +38,14 @@ void Start::design()
     tip.align = Align::Center;
     tip.fontSize = 15.75;
     tip.foreColor = QStringLiteral("#4A2C17");
+    ui.tlips = &tip;
 
     Control& version = addLabel(QStringLiteral("Vertxt"), {12840, 8160, 1575, 615}, QStringLiteral(TAROVIN_VERSION));
     version.tooltip = QStringLiteral("版本");
     version.fontSize = 14.25;
     version.foreColor = QStringLiteral("#4A2C17");
 
-    addAchievementNotice(*this);
+    ui.notice = addAchievementNotice(*this);
 
     const ButtonSpec<Start> buttons[] = {
         {"Play", {4920, 2520, 4455, 1095}, "btn_play", "開始遊戲按鈕", &Start::Play_Click},
@@ -62,7 +63,8 @@ void Start::design()
         {"ErrComdlg", {11880, 7680, 735, 735}, "btn_error", "有錯誤:找不到 COMDLG32.OCX", &Start::ErrComdlg_Click},
     };
     addButtons(*this, buttons);
-    control(QStringLiteral("ErrComdlg")).visible = false;
+    ui.errComdlg = &control(QStringLiteral("ErrComdlg"));
+    ui.errComdlg->visible = false;
 }
 
 void Start::Form_Load()
@@ -82,13 +84,13 @@ void Start::Form_Load()
     sv.sound.PreloadResSound(QStringLiteral("VEXO"));
 
     sv.random.seedFromClock();
-    control(QStringLiteral("Tlips")).caption = tipFor(sv.random.next(), sv.clock.now().date());
+    ui.tlips->caption = tipFor(sv.random.next(), sv.clock.now().date());
 
     for (const StoreKey& item : keys::itemKeys)
         store.ensure(item, 0);
 
     if (!sv.web.fileDialogsAvailable())
-        control(QStringLiteral("ErrComdlg")).visible = true;
+        ui.errComdlg->visible = true;
 }
 
 void Start::Form_QueryUnload()
@@ -129,7 +131,7 @@ void Start::Image1_DblClick()
 {
     playSound(QStringLiteral("VEXO"));
     // The menu has just played the lion's sound; the award adds none.
-    UnlockAchievement(*this, AchievementId::Title, false);
+    UnlockAchievement(*this, ui.notice, AchievementId::Title, false);
 }
 
 void Start::offerInstall(const QString& firstLine)

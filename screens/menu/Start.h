@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/achievements/Achievements.h"
 #include "screens/menu/WebLinks.h"
 #include "toolkit/Form.h"
 
@@ -38,6 +39,13 @@ private:
     void openScreen(const QString& screen);
     void offerInstall(const QString& firstLine);
     void versionFetched(const QString& text);
+
+    struct Ui {
+        Control* tlips = nullptr;
+        Control* errComdlg = nullptr;
+        AchievementNotice notice;
+    };
+    Ui ui;
 
     const MakerSite site_;
     // A version check is on its way; more presses meanwhile start no second

@@ -23,7 +23,6 @@ constexpr int playStep = 5;
 constexpr int touchCost = 5;   // mood lost when an unwell lion is touched
 constexpr int sleepCost = 8;   // satiety lost at every nap
 constexpr int ticksBeforeSleep = 250;
-constexpr int sleepMs = 10000;
 
 } // namespace
 
@@ -115,7 +114,7 @@ void Petpage::Vexo_MouseMove(MouseButton, int x, int y)
         return;
     // x and y are inside the lion as it stands now, so the grab point stays
     // under the pointer; the lion may follow it beyond the window's edges.
-    Control& lion = control(QStringLiteral("Vexo"));
+    Control& lion = *ui.vexo;
     lion.left = toInt32(qint64(lion.left) + x - grabX);
     lion.top = toInt32(qint64(lion.top) + y - grabY);
 }
@@ -128,7 +127,7 @@ void Petpage::Vexo_MouseUp(MouseButton, int, int)
 
 void Petpage::settle()
 {
-    Control& lion = control(QStringLiteral("Vexo"));
+    Control& lion = *ui.vexo;
     const Spot spot = settled(lion.left, adult());
     lion.left = spot.left;
     lion.top = spot.top;
@@ -138,7 +137,7 @@ void Petpage::Timer1_Timer()
 {
     if (dragging || sleeping)
         return;
-    Control& lion = control(QStringLiteral("Vexo"));
+    Control& lion = *ui.vexo;
     lion.left += walkDir * room::step;
     if (lion.left + lion.width >= room::width)
         faceTo(-1);
@@ -151,9 +150,8 @@ void Petpage::Timer1_Timer()
     ++walkTicks;
     if (walkTicks >= ticksBeforeSleep) {
         sleeping = true;
-        Timer& nap = timer(QStringLiteral("Timersleep"));
-        nap.setEnabled(true);
-        nap.setInterval(sleepMs);
+        ui.timersleep->setEnabled(true);
+        ui.timersleep->setInterval(sleepMs);
         walkTicks = 0;
         food = lowered(food, sleepCost);
         ShowPet();
@@ -177,12 +175,12 @@ void Petpage::faceTo(qint16 direction)
     // Turning mirrors the look the lion has, so a hungry, dirty or sad lion
     // still shows it when it walks the other way.
     walkDir = direction;
-    control(QStringLiteral("Vexo")).picture.mirrored = direction == -1;
+    ui.vexo->picture.mirrored = direction == -1;
 }
 
 void Petpage::Timersleep_Timer()
 {
-    timer(QStringLiteral("Timersleep")).setEnabled(false);
+    ui.timersleep->setEnabled(false);
     sleeping = false;
 }
 

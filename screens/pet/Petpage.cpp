@@ -12,6 +12,8 @@
 #include "store/Numbers.h"
 #include "store/SettingsStore.h"
 
+#include <iterator>
+
 namespace tarovin {
 
 using namespace pet;
@@ -32,10 +34,6 @@ constexpr int daysToLeave = 3;
 // Closeness at or below this on opening: the lion runs away for good.
 constexpr int runawayCloseness = 5;
 
-const QString valueLabels[] = {QStringLiteral("foodtxt"), QStringLiteral("happytxt"), QStringLiteral("lovetxt")};
-const QString careButtons[] = {QStringLiteral("Food"), QStringLiteral("Play"), QStringLiteral("clear")};
-const QString adoptionControls[] = {QStringLiteral("ImageGift"), QStringLiteral("nopettxt"), QStringLiteral("use")};
-
 } // namespace
 
 Petpage::Petpage(Services& services) : Form(services, screen::petpage, QStringLiteral("咕嚕果"), 14370, 8640) {}
@@ -55,40 +53,57 @@ void Petpage::design()
     stage.align = Align::Center;
     stage.foreColor = QStringLiteral("#4A2C17");
     stage.fontSize = 18;
+    ui.petname = &stage;
 
-    Control& lion = addImage(QStringLiteral("Vexo"), {5280, 5900, 3495, 2325}, QStringLiteral("lion"));
+    // Hidden holders of the lion's looks, in the order of Look; Vexo takes the
+    // picture of one.
+    struct LookHolder {
+        Look look;
+        const char* name;
+        Rect rect;
+        const char* picture;
+    };
+    static constexpr LookHolder lookHolders[] = {
+        {Look::Well, "Image1", {1320, 1560, 1095, 765}, "lion"},
+        {Look::Dirty, "Image2", {1320, 2400, 1095, 765}, "lion_dirty"},
+        {Look::Hungry, "Image3", {1320, 3360, 1095, 765}, "lion_hungry"},
+        {Look::Sad, "Image4", {1320, 4320, 1095, 765}, "lion_sad"},
+    };
+    static_assert(std::size(lookHolders) == lookCount, "one holder for every Look");
+    static_assert([] {
+        for (size_t i = 0; i < lookCount; ++i)
+            if (lookHolders[i].look != Look(i))
+                return false;
+        return true;
+    }(), "the holders must follow the order of Look");
+    const QString wellPicture = QString::fromUtf8(lookHolders[size_t(Look::Well)].picture);
+
+    Control& lion = addImage(QStringLiteral("Vexo"), {5280, 5900, 3495, 2325}, wellPicture);
+    ui.vexo = &lion;
     lion.cursor = Cursor::SizeAll;
     lion.onMouseDown = [this](MouseButton b, int x, int y) { Vexo_MouseDown(b, x, y); };
     lion.onMouseMove = [this](MouseButton b, int x, int y) { Vexo_MouseMove(b, x, y); };
     lion.onMouseUp = [this](MouseButton b, int x, int y) { Vexo_MouseUp(b, x, y); };
 
-    // Hidden holders of the lion's looks; Vexo takes the picture of one.
-    struct Holder {
-        const char* name;
-        Rect rect;
-        const char* picture;
-        bool mirrored;
-    };
-    const Holder holders[] = {
-        {"Image1", {1320, 1560, 1095, 765}, "lion", false},
-        {"re2", {2520, 1800, 735, 495}, "lion", true},
-        {"Image2", {1320, 2400, 1095, 765}, "lion_dirty", false},
-        {"Image3", {1320, 3360, 1095, 765}, "lion_hungry", false},
-        {"Image4", {1320, 4320, 1095, 765}, "lion_sad", false},
-    };
-    for (const Holder& h : holders) {
+    for (const LookHolder& h : lookHolders) {
         Control& c = addImage(QString::fromUtf8(h.name), h.rect, QString::fromUtf8(h.picture));
-        c.picture.mirrored = h.mirrored;
         c.visible = false;
+        ui.lookHolders[size_t(h.look)] = &c;
     }
+    // The well look facing left, kept beside its holder.
+    Control& mirror = addImage(QStringLiteral("re2"), {2520, 1800, 735, 495}, wellPicture);
+    mirror.picture.mirrored = true;
+    mirror.visible = false;
 
-    addImage(QStringLiteral("ImageGift"), {5520, 1920, 2700, 2700}, QStringLiteral("gift_box")).visible = false;
+    ui.imageGift = &addImage(QStringLiteral("ImageGift"), {5520, 1920, 2700, 2700}, QStringLiteral("gift_box"));
+    ui.imageGift->visible = false;
 
     Control& question = addLabel(QStringLiteral("nopettxt"), {4560, 4440, 4575, 615}, QStringLiteral("是否使用「獅子禮物盒」"));
     question.visible = false;
     question.align = Align::Center;
     question.foreColor = QStringLiteral("#4A2C17");
     question.fontSize = 18;
+    ui.nopettxt = &question;
 
     struct ValueLabel {
         const char* name;
@@ -107,8 +122,11 @@ void Petpage::design()
         c.align = Align::Center;
         c.fontSize = 17;
     }
+    ui.foodtxt = &control(QStringLiteral("foodtxt"));
+    ui.happytxt = &control(QStringLiteral("happytxt"));
+    ui.lovetxt = &control(QStringLiteral("lovetxt"));
 
-    addAchievementNotice(*this);
+    ui.notice = addAchievementNotice(*this);
 
     const ButtonSpec<Petpage> buttons[] = {
         {"use", {6000, 5040, 1867, 767}, "btn_use", "使用獅子禮物盒", &Petpage::use_Click},
@@ -118,12 +136,16 @@ void Petpage::design()
         {"Close", {13080, 240, 735, 735}, "btn_close", "關閉", &Petpage::Close_Click},
     };
     addButtons(*this, buttons);
-    control(QStringLiteral("use")).visible = false;
+    ui.use = &control(QStringLiteral("use"));
+    ui.food = &control(QStringLiteral("Food"));
+    ui.play = &control(QStringLiteral("Play"));
+    ui.clear = &control(QStringLiteral("clear"));
+    ui.use->visible = false;
     control(QStringLiteral("Close")).backColor = QStringLiteral("#FF8080");
 
     addTimer(QStringLiteral("Timer1"), true, 67, [this] { Timer1_Timer(); });
     addTimer(QStringLiteral("Timer2"), true, 1670, [this] { Timer2_Timer(); });
-    addTimer(QStringLiteral("Timersleep"), false, 10000, [this] { Timersleep_Timer(); });
+    ui.timersleep = &addTimer(QStringLiteral("Timersleep"), false, sleepMs, [this] { Timersleep_Timer(); });
 
     stackFrontToBack({QStringLiteral("avdatxt"), QStringLiteral("re2"), QStringLiteral("nopettxt"),
                       QStringLiteral("ImageGift"), QStringLiteral("lovetxt"), QStringLiteral("happytxt"),
@@ -219,7 +241,7 @@ void Petpage::Form_Load()
 
     ShowPet();
     if (petState == Adult)
-        control(QStringLiteral("Vexo")).top -= room::adultLift;
+        ui.vexo->top -= room::adultLift;
 
     ApplyAwayMinutes();
 
@@ -228,7 +250,7 @@ void Petpage::Form_Load()
         if (petState == Cub) {
             petState = Adult;
             // Stand as tall as an adult that was already one: feet on the floor.
-            control(QStringLiteral("Vexo")).top -= room::adultLift;
+            ui.vexo->top -= room::adultLift;
         }
         ShowPet();
     }
@@ -263,29 +285,29 @@ void Petpage::ApplyAwayMinutes()
     }
 }
 
-void Petpage::lookTo(const QString& holder)
+void Petpage::lookTo(Look look)
 {
     // The look comes from its holder, the facing from the way the lion walks.
-    Picture& shown = control(QStringLiteral("Vexo")).picture;
-    shown = control(holder).picture;
+    Picture& shown = ui.vexo->picture;
+    shown = ui.lookHolders[size_t(look)]->picture;
     shown.mirrored = walkDir == -1;
 }
 
 void Petpage::ShowPet()
 {
     // The last look that applies wins: sad over dirty over hungry.
-    lookTo(QStringLiteral("Image1"));
+    lookTo(Look::Well);
     isWell = true;
     if (food <= 20) {
-        lookTo(QStringLiteral("Image3"));
+        lookTo(Look::Hungry);
         isWell = false;
     }
     if (clean == 1) {
-        lookTo(QStringLiteral("Image2"));
+        lookTo(Look::Dirty);
         isWell = false;
     }
     if (mood <= 20) {
-        lookTo(QStringLiteral("Image4"));
+        lookTo(Look::Sad);
         isWell = false;
     }
 
@@ -293,7 +315,7 @@ void Petpage::ShowPet()
     const bool noLion = petState == NoLion || petState == RanAway;
     // Any other stage (only an import can bring one) leaves the room as it is.
     if (hasLion || noLion) {
-        Control& lion = control(QStringLiteral("Vexo"));
+        Control& lion = *ui.vexo;
         lion.visible = hasLion;
         if (petState == Cub) {
             lion.width = 2995;
@@ -302,26 +324,24 @@ void Petpage::ShowPet()
             lion.width = 3495;
             lion.height = 2325;
         }
-        control(QStringLiteral("petname")).caption = petState == Cub     ? QStringLiteral("目前有幼年獅子")
+        ui.petname->caption = petState == Cub     ? QStringLiteral("目前有幼年獅子")
                                                      : petState == Adult ? QStringLiteral("目前有成年獅子")
                                                      : petState == NoLion ? QStringLiteral("目前沒有獅子")
                                                                           : QStringLiteral("獅子離家出走");
-        for (const QString& name : valueLabels)
-            control(name).visible = hasLion;
-        for (const QString& name : careButtons)
-            control(name).visible = hasLion;
-        for (const QString& name : adoptionControls)
-            control(name).visible = noLion;
+        for (Control* c : {ui.foodtxt, ui.happytxt, ui.lovetxt, ui.food, ui.play, ui.clear})
+            c->visible = hasLion;
+        for (Control* c : {ui.imageGift, ui.nopettxt, ui.use})
+            c->visible = noLion;
     }
 
-    control(QStringLiteral("foodtxt")).caption = QStringLiteral("飽食度:%1%").arg(food);
-    control(QStringLiteral("happytxt")).caption = QStringLiteral("心情值:%1%").arg(mood);
-    control(QStringLiteral("lovetxt")).caption = QStringLiteral("親密度:%1%").arg(closeness);
+    ui.foodtxt->caption = QStringLiteral("飽食度:%1%").arg(food);
+    ui.happytxt->caption = QStringLiteral("心情值:%1%").arg(mood);
+    ui.lovetxt->caption = QStringLiteral("親密度:%1%").arg(closeness);
 
     if (hasLion)
-        UnlockAchievement(*this, AchievementId::Pet);
+        UnlockAchievement(*this, ui.notice, AchievementId::Pet);
     if (petState == RanAway)
-        UnlockAchievement(*this, AchievementId::PetExit);
+        UnlockAchievement(*this, ui.notice, AchievementId::PetExit);
 
     if (hasLion) {
         sv.store.ensure(keys::pYear, todayYear);

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "screens/achievements/Achievements.h"
 #include "toolkit/Form.h"
 
 #include <QtGlobal>
+
+#include <array>
+#include <cstddef>
 
 namespace tarovin {
 
@@ -58,10 +62,35 @@ protected:
     void design() override;
 
 private:
+    // The lion's looks; the last one that applies is the one it shows.
+    enum class Look { Well, Dirty, Hungry, Sad };
+    static constexpr size_t lookCount = size_t(Look::Sad) + 1;
+    // One nap, after a long walk.
+    static constexpr int sleepMs = 10000;
+
+    struct Ui {
+        Control* vexo = nullptr;
+        Control* petname = nullptr;
+        // The hidden holders of the looks, by Look: Image1 to Image4.
+        std::array<Control*, lookCount> lookHolders{};
+        Control* foodtxt = nullptr;
+        Control* happytxt = nullptr;
+        Control* lovetxt = nullptr;
+        Control* food = nullptr;
+        Control* play = nullptr;
+        Control* clear = nullptr;
+        Control* imageGift = nullptr;
+        Control* nopettxt = nullptr;
+        Control* use = nullptr;
+        Timer* timersleep = nullptr;
+        AchievementNotice notice;
+    };
+    Ui ui;
+
     void readPetValues();
     void applyNewDay();
     void settle();
-    void lookTo(const QString& holder);
+    void lookTo(Look look);
     void faceTo(qint16 direction);
     bool adult() const;
 

@@ -68,10 +68,12 @@ void Settings::design()
     Control& on = addImage(QStringLiteral("Swich1"), {2400, 1800, 1290, 855}, QStringLiteral("switch_on"));
     on.onClick = [this] { Swich1_Click(); };
     on.tooltip = QStringLiteral("音效：開");
+    ui.swich1 = &on;
     Control& off = addImage(QStringLiteral("Swich1_2"), {2400, 1800, 1290, 855}, QStringLiteral("switch_off"));
     off.onClick = [this] { Swich1_2_Click(); };
     off.tooltip = QStringLiteral("音效：關");
     off.visible = false;
+    ui.swich1_2 = &off;
 
     const ButtonSpec<Settings> buttons[] = {
         {"download", {6120, 3480, 735, 735}, "btn_export", "下載存檔", &Settings::download_Click},
@@ -94,15 +96,15 @@ void Settings::Form_Load()
 void Settings::showSwitch()
 {
     const bool on = soundOpt == soundOn;
-    control(QStringLiteral("Swich1")).visible = on;
-    control(QStringLiteral("Swich1_2")).visible = !on;
+    ui.swich1->visible = on;
+    ui.swich1_2->visible = !on;
 }
 
 void Settings::setSoundOption(SoundOption value)
 {
     sv.store.save(keys::soundOpt, qint32(value));
-    control(QStringLiteral("Swich1")).visible = value == soundOn;
-    control(QStringLiteral("Swich1_2")).visible = value != soundOn;
+    ui.swich1->visible = value == soundOn;
+    ui.swich1_2->visible = value != soundOn;
     // Read back rather than assumed: the click is heard only when the store
     // really holds "on", so turning sound on confirms itself audibly.
     soundOpt = SoundOption(sv.store.get(keys::soundOpt));

@@ -30,6 +30,12 @@ private:
     void setSoundOption(SoundOption value);
     void showSwitch();
     void importFailed(const QString& why);
+
+    struct Ui {
+        Control* swich1 = nullptr;
+        Control* swich1_2 = nullptr;
+    };
+    Ui ui;
 };
 
 } // namespace tarovin

@@ -31,9 +31,12 @@ void Shop::design()
     // The item pictures wait in hidden holders; the big picture copies one.
     for (int i = 0; i < shopItemCount; ++i) {
         const ShopItem& item = shopCatalogue()[size_t(i)];
-        addImage(item.holder, {1080 + i * 840, 7860, 780, 780}, item.picture).visible = false;
+        Control& holder = addImage(item.holder, {1080 + i * 840, 7860, 780, 780}, item.picture);
+        holder.visible = false;
+        ui.itemHolders[size_t(i)] = &holder;
     }
-    addImage(QStringLiteral("Pocimg"), {9240, 1680, 1815, 1815}).tooltip = QStringLiteral("商品圖示");
+    ui.pocimg = &addImage(QStringLiteral("Pocimg"), {9240, 1680, 1815, 1815});
+    ui.pocimg->tooltip = QStringLiteral("商品圖示");
 
     auto label = [this](const char* name, Rect r, const char* caption, double size) -> Control& {
         Control& c = addLabel(QString::fromUtf8(name), r, QString::fromUtf8(caption));
@@ -43,33 +46,38 @@ void Shop::design()
     };
     Control& title = label("Title", {6600, 720, 1215, 735}, "商城", 24);
     title.foreColor = QStringLiteral("#4A2C17");
-    label("Pocname", {8160, 3600, 3855, 735}, "商品名稱", 20.25);
-    label("Pocdes", {7560, 4440, 5535, 975}, "商品敘述:請在左側選擇商品", 12).foreColor = darkGrey;
+    ui.pocname = &label("Pocname", {8160, 3600, 3855, 735}, "商品名稱", 20.25);
+    ui.pocdes = &label("Pocdes", {7560, 4440, 5535, 975}, "商品敘述:請在左側選擇商品", 12);
+    ui.pocdes->foreColor = darkGrey;
     Control& price = label("Poccoin", {9240, 5520, 2415, 495}, "0$", 14.25);
     price.foreColor = darkGrey;
     price.backColor = QStringLiteral("#D3EBFC");
+    ui.poccoin = &price;
     Control& quantity = label("Pocpcs", {8880, 6240, 2415, 495}, "1", 14.25);
     quantity.foreColor = QStringLiteral("#FFFFFF");
     quantity.backColor = darkGrey;
+    ui.pocpcs = &quantity;
     // The owned count sits in the cream tag with the little shopping bag at
     // the right end of the bar above the item, clear of the item's picture,
     // in a size that still holds the ten digits of the largest count.
-    label("Pocmepcs", {11580, 1530, 1500, 420}, "0", 12).foreColor = QStringLiteral("#4A2C17");
-    auto balance = [&](const char* name, Rect r, const char* tooltip) {
+    ui.pocmepcs = &label("Pocmepcs", {11580, 1530, 1500, 420}, "0", 12);
+    ui.pocmepcs->foreColor = QStringLiteral("#4A2C17");
+    auto balance = [&](const char* name, Rect r, const char* tooltip) -> Control* {
         Control& c = label(name, r, "0", 18);
         c.foreColor = QStringLiteral("#FFFFFF");
         c.backColor = darkGrey;
         c.tooltip = QString::fromUtf8(tooltip);
+        return &c;
     };
-    balance("dmtxt", {3720, 645, 1695, 615}, "獅頭鑽");
-    balance("irontxt", {1440, 640, 1695, 615}, "獅鐵牌");
+    ui.dmtxt = balance("dmtxt", {3720, 645, 1695, 615}, "獅頭鑽");
+    ui.irontxt = balance("irontxt", {1440, 640, 1695, 615}, "獅鐵牌");
 
     // The currency icons lie over the left ends of the labels they explain.
     addImage(QStringLiteral("Image2"), {3240, 600, 735, 735}, QStringLiteral("diamond")).tooltip = QStringLiteral("獅頭鑽");
     addImage(QStringLiteral("Image1"), {840, 600, 735, 735}, QStringLiteral("iron")).tooltip = QStringLiteral("獅鐵牌");
     addImage(QStringLiteral("Image3"), {8760, 5400, 735, 735}, QStringLiteral("diamond")).tooltip = QStringLiteral("獅頭鑽");
 
-    addAchievementNotice(*this);
+    ui.notice = addAchievementNotice(*this);
 
     Control& list = addListBox(QStringLiteral("ListPoc"), {1080, 1680, 6015, 6135}, {});
     for (const ShopItem& item : shopCatalogue())
@@ -77,6 +85,7 @@ void Shop::design()
     list.backColor = QStringLiteral("#D8F8F0");
     list.fontSize = 15.75;
     list.onClick = [this] { ListPoc_Click(); };
+    ui.listPoc = &list;
 
     const ButtonSpec<Shop> buttons[] = {
         {"Pocadd", {8280, 6240, 495, 495}, "btn_plus", "增加數量", &Shop::Pocadd_Click},
@@ -118,37 +127,37 @@ void Shop::readBalances()
 
 void Shop::showBalances()
 {
-    control(QStringLiteral("dmtxt")).caption = QString::number(diamondCount);
-    control(QStringLiteral("irontxt")).caption = QString::number(ironCount);
+    ui.dmtxt->caption = QString::number(diamondCount);
+    ui.irontxt->caption = QString::number(ironCount);
 }
 
 void Shop::CheckShopAchievements()
 {
     if (ownedCount[totemItem] >= 10)
-        UnlockAchievement(*this, AchievementId::TenTm);
+        UnlockAchievement(*this, ui.notice, AchievementId::TenTm);
     if (diamondCount >= 20)
-        UnlockAchievement(*this, AchievementId::Twenty);
+        UnlockAchievement(*this, ui.notice, AchievementId::Twenty);
     if (diamondCount >= 50)
-        UnlockAchievement(*this, AchievementId::Fifty);
+        UnlockAchievement(*this, ui.notice, AchievementId::Fifty);
 }
 
 int Shop::selectedItem()
 {
-    const int i = control(QStringLiteral("ListPoc")).listIndex;
+    const int i = ui.listPoc->listIndex;
     return i >= 0 && i < shopItemCount ? i : -1;
 }
 
 void Shop::showItem(int item)
 {
     const ShopItem& it = shopCatalogue()[size_t(item)];
-    control(QStringLiteral("Pocname")).caption = control(QStringLiteral("ListPoc")).itemText(item);
-    control(QStringLiteral("Pocdes")).caption = it.description;
-    control(QStringLiteral("Poccoin")).caption = it.priceCaption;
-    control(QStringLiteral("Pocmepcs")).caption = QString::number(ownedCount[size_t(item)]);
-    control(QStringLiteral("Pocimg")).picture = control(it.holder).picture;
+    ui.pocname->caption = ui.listPoc->itemText(item);
+    ui.pocdes->caption = it.description;
+    ui.poccoin->caption = it.priceCaption();
+    ui.pocmepcs->caption = QString::number(ownedCount[size_t(item)]);
+    ui.pocimg->picture = ui.itemHolders[size_t(item)]->picture;
     if (it.onlyOne) {
         buyCount = 1;
-        control(QStringLiteral("Pocpcs")).caption = QStringLiteral("1");
+        ui.pocpcs->caption = QStringLiteral("1");
     }
 }
 
@@ -167,7 +176,7 @@ void Shop::Pocadd_Click()
     const int item = selectedItem();
     if (item >= 0 && shopCatalogue()[size_t(item)].onlyOne)
         buyCount = 1;
-    control(QStringLiteral("Pocpcs")).caption = QString::number(buyCount);
+    ui.pocpcs->caption = QString::number(buyCount);
 }
 
 void Shop::Pocdel_Click()
@@ -176,7 +185,7 @@ void Shop::Pocdel_Click()
     buyCount = qint16(buyCount - 1);
     if (buyCount <= 0)
         buyCount = 1;
-    control(QStringLiteral("Pocpcs")).caption = QString::number(buyCount);
+    ui.pocpcs->caption = QString::number(buyCount);
 }
 
 void Shop::Pocbuy_Click()
@@ -186,7 +195,7 @@ void Shop::Pocbuy_Click()
     if (item >= 0) {
         const ShopItem& it = shopCatalogue()[size_t(item)];
         // Wide: 32767 pieces at any price must not wrap into a small total.
-        const qint64 total = qint64(buyCount) * unitPriceFromCaption(control(QStringLiteral("Poccoin")).caption);
+        const qint64 total = qint64(buyCount) * unitPriceFromCaption(ui.poccoin->caption);
         qint32& owned = ownedCount[size_t(item)];
         if (total > diamondCount) {
             playSound(soundNo);
@@ -196,7 +205,7 @@ void Shop::Pocbuy_Click()
             sv.dialogs.messageBox(QStringLiteral("此物品只能擁有一個"), MsgButtons::Ok, MsgIcon::None, purchaseTitle);
         } else {
             diamondCount = toInt16(diamondCount - total);
-            control(QStringLiteral("dmtxt")).caption = QString::number(diamondCount);
+            ui.dmtxt->caption = QString::number(diamondCount);
             playSound(soundOk);
             owned = toInt32(qint64(owned) + buyCount);
             bought = true;
@@ -204,7 +213,7 @@ void Shop::Pocbuy_Click()
         // Checked whatever became of the purchase: a refused totem still
         // counts the totems already owned.
         if (item == totemItem && owned >= 10)
-            UnlockAchievement(*this, AchievementId::TenTm);
+            UnlockAchievement(*this, ui.notice, AchievementId::TenTm);
     }
     storeItemCounts(bought);
     if (item >= 0)

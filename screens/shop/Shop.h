@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ShopCatalogue.h"
+#include "screens/achievements/Achievements.h"
 #include "toolkit/Form.h"
 
 #include <QtGlobal>
@@ -49,6 +50,22 @@ private:
     void storeItemCounts(bool withDiamonds);
     // Asks how many diamonds to take until the answer holds only digits.
     QString askDiamonds();
+
+    struct Ui {
+        // The hidden holders of the item pictures, in catalogue order.
+        std::array<Control*, shopItemCount> itemHolders{};
+        Control* pocimg = nullptr;
+        Control* pocname = nullptr;
+        Control* pocdes = nullptr;
+        Control* poccoin = nullptr;
+        Control* pocpcs = nullptr;
+        Control* pocmepcs = nullptr;
+        Control* dmtxt = nullptr;
+        Control* irontxt = nullptr;
+        Control* listPoc = nullptr;
+        AchievementNotice notice;
+    };
+    Ui ui;
 };
 
 } // namespace tarovin

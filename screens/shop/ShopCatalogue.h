@@ -14,11 +14,13 @@ struct ShopItem {
     QString name;         // the text of its list entry
     StoreKey key;         // its count in the ITEMS section
     int price;            // diamonds each
-    QString priceCaption; // what the price label shows, "3$"
     QString holder;       // the hidden picture holder that keeps its picture
     QString picture;
     QString description;
     bool onlyOne;         // at most one can be owned, bought one at a time
+
+    // What the price label shows: the price and a dollar sign, "3$".
+    QString priceCaption() const;
 };
 
 constexpr int shopItemCount = 7;
