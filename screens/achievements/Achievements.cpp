@@ -109,10 +109,4 @@ void UnlockAchievement(Form& screen, const AchievementNotice& notice, Achievemen
     notice.text->backColor = a.noticeColor;
 }
 
-void UnlockAchievement(Form& screen, AchievementId id, bool playSound)
-{
-    UnlockAchievement(screen, {&screen.control(QStringLiteral("avdatxt")), &screen.timer(QStringLiteral("TimerAVtxt"))},
-                      id, playSound);
-}
-
 } // namespace tarovin

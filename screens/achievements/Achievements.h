@@ -51,7 +51,5 @@ AchievementNotice addAchievementNotice(Form& screen);
 // lion's sound (when the screen's sound is on and playSound is true) and shows
 // the notice for achievementNoticeMs. Any other stored value does nothing at all.
 void UnlockAchievement(Form& screen, const AchievementNotice& notice, AchievementId id, bool playSound = true);
-// The same for a screen that finds its notice by the controls' names.
-void UnlockAchievement(Form& screen, AchievementId id, bool playSound = true);
 
 } // namespace tarovin

@@ -33,7 +33,7 @@ void Gamepage::GameOver()
         totemItems = toInt16(qint64(totemItems) - 1);
         sv.store.save(keys::totem, totemItems);
         ui.diamond->visible = true;
-        UnlockAchievement(*this, AchievementId::Totem);
+        UnlockAchievement(*this, ui.notice, AchievementId::Totem);
         return;
     }
 

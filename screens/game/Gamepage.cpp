@@ -153,7 +153,7 @@ void Gamepage::design()
     ui.timerIrDm = &addTimer(QStringLiteral("TimerIrDm"), true, game::ms::pickUpText, [this] { TimerIrDm_Timer(); });
     ui.timerCb = &addTimer(QStringLiteral("TimerCb"), false, 0, [this] { TimerCb_Timer(); });
     ui.timerfly = &addTimer(QStringLiteral("Timerfly"), false, 0, [this] { Timerfly_Timer(); });
-    addAchievementNotice(*this); // the label avdatxt and the timer TimerAVtxt
+    ui.notice = addAchievementNotice(*this);
     ui.timerAmin = &addTimer(QStringLiteral("TimerAmin"), false, game::ms::totemRise, [this] { TimerAmin_Timer(); });
     ui.timerTotem = &addTimer(QStringLiteral("TimerTotem"), false, game::ms::totemShow, [this] { TimerTotem_Timer(); });
     ui.twoxtimer = &addTimer(QStringLiteral("Twoxtimer"), true, game::ms::doubleCoins, [this] { Twoxtimer_Timer(); });

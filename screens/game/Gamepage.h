@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameRules.h"
+#include "screens/achievements/Achievements.h"
 #include "toolkit/Form.h"
 
 #include <QString>
@@ -134,6 +135,7 @@ protected:
 private:
     // The controls and timers the handlers reach, filled by every design.
     struct Ui {
+        AchievementNotice notice; // the label avdatxt and the timer TimerAVtxt
         Control* vexo = nullptr;
         Control* vexotnt = nullptr;
         Control* bottle = nullptr;

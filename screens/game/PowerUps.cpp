@@ -32,9 +32,9 @@ void Gamepage::Diamond_Click()
 {
     collectPickUp(*ui.diamond, QStringLiteral("獅頭鑽+1"), diamondCount, keys::diamond);
     if (diamondCount >= 20)
-        UnlockAchievement(*this, AchievementId::Twenty);
+        UnlockAchievement(*this, ui.notice, AchievementId::Twenty);
     if (diamondCount >= 50)
-        UnlockAchievement(*this, AchievementId::Fifty);
+        UnlockAchievement(*this, ui.notice, AchievementId::Fifty);
 }
 
 void Gamepage::Iron_Click()
@@ -106,7 +106,7 @@ void Gamepage::tmr2x_Timer()
     // run. A wait timer that was never started is enabled with no interval
     // and does not count as running.
     if (score >= useAllScore && ui.timernt->running() && ui.timerslo->running())
-        UnlockAchievement(*this, AchievementId::UseAll);
+        UnlockAchievement(*this, ui.notice, AchievementId::UseAll);
 }
 
 void Gamepage::Notnt_Click()

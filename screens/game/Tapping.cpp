@@ -47,7 +47,7 @@ void Gamepage::Vexo_Click()
         if (combo == game::comboLength) {
             combo = 0;
             label.caption = comboCaption(combo);
-            UnlockAchievement(*this, AchievementId::CbStart);
+            UnlockAchievement(*this, ui.notice, AchievementId::CbStart);
             score = game::scoreAfter(score, game::comboBonus(doubleOn));
             showScore();
             // The bonus can lift the score past the best; a game ending now

@@ -12,9 +12,10 @@ namespace {
 class Awarding : public Form {
 public:
     explicit Awarding(Services& s) : Form(s, "Awarding", "咕嚕果", 14220, 8640) {}
+    AchievementNotice notice;
 
 protected:
-    void design() override { addAchievementNotice(*this); }
+    void design() override { notice = addAchievementNotice(*this); }
 };
 
 } // namespace
@@ -139,8 +140,8 @@ private slots:
             h.store.SaveInt("AVDA", "TWENTY", stored);
         h.start("Awarding");
         screen.soundOpt = SoundOption::On;
-        UnlockAchievement(screen, AchievementId::Twenty);
-        UnlockAchievement(screen, AchievementId::Twenty);
+        UnlockAchievement(screen, screen.notice, AchievementId::Twenty);
+        UnlockAchievement(screen, screen.notice, AchievementId::Twenty);
         QCOMPARE(h.ctl("avdatxt").visible, awarded);
         QCOMPARE(h.audio.played.count("VEXO"), awarded ? 1 : 0);
         QCOMPARE(h.stored("AVDA", "TWENTY", -1), awarded ? 2 : stored);
@@ -158,9 +159,9 @@ private slots:
         h.store.SaveInt("AVDA", "FIFTY", 1);
         h.start("Awarding");
         screen.soundOpt = SoundOption::Off; // sound off: the awards are silent
-        UnlockAchievement(screen, AchievementId::Twenty);
+        UnlockAchievement(screen, screen.notice, AchievementId::Twenty);
         h.advance(1500);
-        UnlockAchievement(screen, AchievementId::Fifty);
+        UnlockAchievement(screen, screen.notice, AchievementId::Fifty);
         QCOMPARE(h.ctl("avdatxt").caption, QString("獲得成就:金玉滿堂"));
         QCOMPARE(h.ctl("avdatxt").backColor, QString("#CF7DF2"));
         h.advance(1999);
