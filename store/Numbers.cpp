@@ -4,31 +4,36 @@
 
 namespace tarovin {
 
+namespace {
+
+// A whole number as a qint64, the nearest end of the range beyond it, and 0
+// for NaN.
+qint64 saturatedInt64(double whole)
+{
+    if (std::isnan(whole))
+        return 0;
+    if (whole >= 9.2e18)
+        return std::numeric_limits<qint64>::max();
+    if (whole <= -9.2e18)
+        return std::numeric_limits<qint64>::min();
+    return static_cast<qint64>(whole);
+}
+
+} // namespace
+
 qint64 roundHalfEven(double value)
 {
-    if (std::isnan(value))
-        return 0;
-    if (value >= 9.2e18)
-        return std::numeric_limits<qint64>::max();
-    if (value <= -9.2e18)
-        return std::numeric_limits<qint64>::min();
     const double floor = std::floor(value);
     const double diff = value - floor;
     double result = floor;
     if (diff > 0.5 || (diff == 0.5 && std::fmod(floor, 2.0) != 0.0))
         result = floor + 1.0;
-    return static_cast<qint64>(result);
+    return saturatedInt64(result);
 }
 
 qint64 integerPart(double value)
 {
-    if (std::isnan(value))
-        return 0;
-    if (value >= 9.2e18)
-        return std::numeric_limits<qint64>::max();
-    if (value <= -9.2e18)
-        return std::numeric_limits<qint64>::min();
-    return static_cast<qint64>(std::floor(value));
+    return saturatedInt64(std::floor(value));
 }
 
 std::optional<qint64> parseDecimal(const QString& text)
