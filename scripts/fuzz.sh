@@ -10,11 +10,10 @@ seconds=${1:-60}
 TAROVIN_SETUP_EXTRA="clang libclang-rt-14-dev" scripts/setup.sh
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_CXX_FLAGS="-O1 -g -fsanitize=fuzzer-no-link,address,undefined" -DTAROVIN_FUZZ=ON >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_store_number $( [[ -f fuzz/fuzz_savefile.cpp ]] && echo fuzz_savefile )
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_store_number fuzz_savefile
 mkdir -p build-fuzz/crashes
 status=0
 for target in fuzz_store_number fuzz_savefile; do
-    [[ -x build-fuzz/fuzz/$target ]] || continue
     seeds=fuzz/corpus/${target#fuzz_}
     work=build-fuzz/corpus/${target#fuzz_}
     mkdir -p "$work"
