@@ -72,12 +72,15 @@ void Form::destroyWindow()
     background = {};
 }
 
-Control& Form::add(Control control)
+Control& Form::add(const QString& name, ControlKind kind, Rect r)
 {
-    if (byName_.contains(control.name))
-        throw std::logic_error(("two controls named " + control.name).toStdString());
-    auto owned = std::make_unique<Control>(std::move(control));
+    if (byName_.contains(name))
+        throw std::logic_error(("two controls named " + name).toStdString());
+    auto owned = std::make_unique<Control>();
     Control* raw = owned.get();
+    raw->name = name;
+    raw->kind = kind;
+    raw->setRect(r);
     // Keep widgets in front: insert before the first widget unless this is one.
     auto pos = controls_.end();
     if (layerOf(*raw) == 0)
@@ -89,56 +92,41 @@ Control& Form::add(Control control)
 
 Control& Form::addImage(const QString& name, Rect r, const QString& picture)
 {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::Image;
-    c.setRect(r);
+    Control& c = add(name, ControlKind::Image, r);
     c.picture.name = picture;
-    return add(std::move(c));
+    return c;
 }
 
 Control& Form::addLabel(const QString& name, Rect r, const QString& caption)
 {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::Label;
-    c.setRect(r);
+    Control& c = add(name, ControlKind::Label, r);
     c.caption = caption;
-    return add(std::move(c));
+    return c;
 }
 
 Control& Form::addButton(const QString& name, Rect r, const QString& picture, const QString& tooltip)
 {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::Button;
-    c.setRect(r);
+    Control& c = add(name, ControlKind::Button, r);
     c.picture.name = picture;
     c.tooltip = tooltip;
-    return add(std::move(c));
+    return c;
 }
 
 Control& Form::addListBox(const QString& name, Rect r, const QStringList& items)
 {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::ListBox;
-    c.setRect(r);
+    Control& c = add(name, ControlKind::ListBox, r);
     c.items = items;
     c.backColor = QStringLiteral("#FFFFFF");
-    return add(std::move(c));
+    return c;
 }
 
 Control& Form::addTextBox(const QString& name, Rect r, const QString& text)
 {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::TextBox;
-    c.setRect(r);
+    Control& c = add(name, ControlKind::TextBox, r);
     c.caption = text;
     c.backColor = QStringLiteral("#FFFFFF");
     c.bold = false;
-    return add(std::move(c));
+    return c;
 }
 
 Timer& Form::addTimer(const QString& name, bool enabled, int interval, std::function<void()> onTick)

@@ -112,7 +112,8 @@ protected:
 
 private:
     friend class Navigator;
-    Control& add(Control control);
+    // A control of that kind, name and place, in its layer: widgets in front.
+    Control& add(const QString& name, ControlKind kind, Rect r);
 
     QString name_;
     QString title_;
