@@ -1,12 +1,13 @@
 #include "Measurements.h"
 
+#include "FirstFrame.h"
+
 #include "toolkit/Form.h"
 #include "toolkit/Navigator.h"
 
 #include <QElapsedTimer>
 #include <QHash>
 
-#include <chrono>
 #include <cstdio>
 #include <utility>
 
@@ -68,19 +69,10 @@ void Measurements::frameDrawn()
 
 void Measurements::framePainted()
 {
-    static bool reported = false;
     if (!enabled())
         return;
     ++paintsSinceReport;
-    if (reported)
-        return;
-    reported = true;
-    const qint64 launch = qEnvironmentVariable("TAROVIN_LAUNCH_NS").toLongLong();
-    const qint64 now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                           std::chrono::system_clock::now().time_since_epoch())
-                           .count();
-    std::fprintf(stderr, "first-frame-ms %.1f\n", launch > 0 ? (now - launch) / 1e6 : -1.0);
-    std::fflush(stderr);
+    reportFirstFrame();
 }
 
 Measurements::Measurements(const Navigator& navigator) : navigator_(navigator)
