@@ -74,33 +74,36 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title, const Q
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
-QString QtDialogs::saveFileName(const QString& title, const QStringList& filters, const QString& defaultSuffix)
+namespace {
+
+// One file chosen in the game's own file dialog, or the empty text when the
+// player cancels. A dialog object rather than the static helpers: only it
+// appends the default suffix, and the non-native dialog does so everywhere.
+QString chooseFile(QWidget* parent, const QString& title, const QStringList& nameFilters,
+                   QFileDialog::AcceptMode acceptMode, QFileDialog::FileMode fileMode, const QString& defaultSuffix)
 {
-    // A dialog object rather than the static helper: only it appends the
-    // default suffix, and the non-native dialog does so everywhere.
-    QFileDialog dialog(owner(), title);
+    QFileDialog dialog(parent, title);
     dressDialog(dialog);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(qtFilters(filters));
+    dialog.setAcceptMode(acceptMode);
+    dialog.setFileMode(fileMode);
+    dialog.setNameFilters(nameFilters);
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
 
+} // namespace
+
+QString QtDialogs::saveFileName(const QString& title, const QStringList& filters, const QString& defaultSuffix)
+{
+    return chooseFile(owner(), title, qtFilters(filters), QFileDialog::AcceptSave, QFileDialog::AnyFile, defaultSuffix);
+}
+
 QString QtDialogs::openFileName(const QString& title, const QStringList& filters)
 {
-    QFileDialog dialog(owner(), title);
-    dressDialog(dialog);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(qtFilters(filters));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return chooseFile(owner(), title, qtFilters(filters), QFileDialog::AcceptOpen, QFileDialog::ExistingFile, {});
 }
 
 } // namespace tarovin
