@@ -78,7 +78,6 @@ private:
 
     QString readText(const QString& section, const QString& key, bool* found) const;
     void reopen();
-    void prepareWrite();
     Previous previousValues(const QStringList& addresses) const;
     WriteResult syncAndCheck(const Previous& previous);
 

@@ -11,7 +11,7 @@
 namespace tarovin {
 
 namespace {
-constexpr int totemRise = 500; // per tick of TimerAmin
+constexpr int totemRisePerTick = 500; // twips, each tick of TimerAmin
 } // namespace
 
 void Gamepage::GameOver()
@@ -68,7 +68,7 @@ void Gamepage::GameOver()
 
 void Gamepage::TimerAmin_Timer()
 {
-    ui.imgTotem->top -= totemRise;
+    ui.imgTotem->top -= totemRisePerTick;
 }
 
 void Gamepage::TimerTotem_Timer()
