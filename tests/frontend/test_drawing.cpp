@@ -145,6 +145,17 @@ private slots:
         QCOMPARE(colourAt(s.window, s.board, 100, 100), QColor(0xFF, 0xF4, 0xD6));
     }
 
+    void aPictureTheProgramDoesNotHaveIsReportedAsAnError()
+    {
+        Screen s;
+        QVERIFY(s.window);
+        QTest::ignoreMessage(QtCriticalMsg, "the program has no picture named no_such_picture");
+        s.board.background.name = QStringLiteral("no_such_picture");
+        const int before = s.counter.paints;
+        s.moveDot(1200, 1200);
+        QTRY_VERIFY_WITH_TIMEOUT(s.counter.paints > before, 200);
+    }
+
     void theNextScreenOpensWhereAndAsLargeAsTheLastWas()
     {
         Screen s;
