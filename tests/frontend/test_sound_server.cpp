@@ -341,8 +341,11 @@ private slots:
             // starts after what the output already holds (40 ms).
             const qint64 at = previous + (i > 0 ? sincePress(i) - sincePress(i - 1) : 0);
             const Match start = bestMatch(*server, at - 20 * ms, at + 55 * ms, ref);
-            // The same match later on, where no play started.
-            const Match between = bestMatch(*server, start.frame + everyMs * ms * 4 / 10, start.frame + everyMs * ms * 8 / 10, ref);
+            // The same match later on, where no play started: well before
+            // the next press as the clock spaced them, since a press that
+            // came late leaves less room before the next one.
+            const qint64 gap = i + 1 < plays ? sincePress(i + 1) - sincePress(i) : everyMs * ms;
+            const Match between = bestMatch(*server, start.frame + gap * 4 / 10, start.frame + gap * 8 / 10, ref);
             // A press that finds the output playing waits for what it holds.
             const double delayMs = double(server->arrivalNs(start.frame) - pressedNs[std::size_t(i)]) / 1e6;
             qInfo("play %d: match %.2f at its start, %.2f between; recorded %.1f ms after the press", i + 1,
