@@ -437,7 +437,7 @@ void FormWindow::dispatchKey(QKeyEvent* event)
     if (!form_ || event == lastKey_)
         return;
     lastKey_ = event;
-    form_->Form_KeyDown(keyCode(event));
+    form_->onKeyDown(keyCode(event));
     frontEnd_.afterInput();
 }
 

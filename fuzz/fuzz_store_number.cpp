@@ -46,9 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         f.write("[SETTINGS]\nVALUE=" + bytes + "\n");
         f.close();
         tarovin::SettingsStore store(path);
-        const qint32 read = store.GetInt(QStringLiteral("SETTINGS"), QStringLiteral("VALUE"), 404);
+        const qint32 read = store.getInt(QStringLiteral("SETTINGS"), QStringLiteral("VALUE"), 404);
         (void)read;
-        store.GetAll(QStringLiteral("SETTINGS"));
+        store.getAll(QStringLiteral("SETTINGS"));
         QFile::remove(path);
     }
     return 0;

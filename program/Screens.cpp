@@ -1,13 +1,13 @@
 #include "Screens.h"
 
 #include "screens/ScreenNames.h"
-#include "screens/achievements/Avdacts.h"
-#include "screens/game/Gamepage.h"
-#include "screens/menu/About.h"
-#include "screens/menu/Start.h"
-#include "screens/pet/Petpage.h"
-#include "screens/settings/Settings.h"
-#include "screens/shop/Shop.h"
+#include "screens/achievements/AchievementsScreen.h"
+#include "screens/game/GameScreen.h"
+#include "screens/menu/AboutScreen.h"
+#include "screens/menu/MenuScreen.h"
+#include "screens/pet/PetScreen.h"
+#include "screens/settings/SettingsScreen.h"
+#include "screens/shop/ShopScreen.h"
 #include "toolkit/Navigator.h"
 #include "toolkit/Services.h"
 
@@ -17,13 +17,13 @@ namespace tarovin {
 
 Screens::Screens(Services& services)
 {
-    screens_.push_back(std::make_unique<Start>(services));
-    screens_.push_back(std::make_unique<About>(services));
-    screens_.push_back(std::make_unique<Gamepage>(services));
-    screens_.push_back(std::make_unique<Shop>(services));
-    screens_.push_back(std::make_unique<Avdacts>(services));
-    screens_.push_back(std::make_unique<Petpage>(services));
-    screens_.push_back(std::make_unique<Settings>(services));
+    screens_.push_back(std::make_unique<MenuScreen>(services));
+    screens_.push_back(std::make_unique<AboutScreen>(services));
+    screens_.push_back(std::make_unique<GameScreen>(services));
+    screens_.push_back(std::make_unique<ShopScreen>(services));
+    screens_.push_back(std::make_unique<AchievementsScreen>(services));
+    screens_.push_back(std::make_unique<PetScreen>(services));
+    screens_.push_back(std::make_unique<SettingsScreen>(services));
     for (auto& s : screens_)
         services.navigator.add(*s);
     // Every name a screen can be opened by has its screen here.

@@ -92,6 +92,6 @@ int main(int argc, char** argv)
                                           "原本的檔案已另存一份在：\r\n%1\r\n"
                                           "遊戲會用還讀得到的資料繼續。")
                                .arg(damagedCopy),
-                           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("咕嚕果"));
+                           MsgButtons::Ok, MsgIcon::Exclamation, gameTitle);
     return navigator.ended() ? 0 : app.exec();
 }

@@ -10,13 +10,13 @@
 namespace tarovin::screen {
 
 inline const QString start = QStringLiteral("Start");
-inline const QString gamepage = QStringLiteral("Gamepage");
-inline const QString petpage = QStringLiteral("Petpage");
+inline const QString game = QStringLiteral("Gamepage");
+inline const QString pet = QStringLiteral("Petpage");
 inline const QString shop = QStringLiteral("Shop");
-inline const QString avdacts = QStringLiteral("Avdacts");
+inline const QString achievements = QStringLiteral("Avdacts");
 inline const QString settings = QStringLiteral("Settings");
 inline const QString about = QStringLiteral("About");
 
-inline const QStringList all = {start, gamepage, petpage, shop, avdacts, settings, about};
+inline const QStringList all = {start, game, pet, shop, achievements, settings, about};
 
 } // namespace tarovin::screen

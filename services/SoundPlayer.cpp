@@ -12,7 +12,7 @@ QString SoundPlayer::resourcePath(const QString& name)
     return QStringLiteral(":/sounds/") + name + QStringLiteral(".wav");
 }
 
-bool SoundPlayer::PlayResSound(const QString& name)
+bool SoundPlayer::play(const QString& name)
 {
     const QString path = resourcePath(name);
     if (!QFile::exists(path)) {
@@ -23,7 +23,7 @@ bool SoundPlayer::PlayResSound(const QString& name)
     return true;
 }
 
-void SoundPlayer::PreloadResSound(const QString& name)
+void SoundPlayer::preload(const QString& name)
 {
     const QString path = resourcePath(name);
     if (!QFile::exists(path)) {
@@ -41,7 +41,7 @@ void SoundPlayer::noteUnknown(const QString& name)
     qCritical("the program has no sound named %s", qUtf8Printable(name));
 }
 
-void SoundPlayer::StopAllSounds()
+void SoundPlayer::stopAllSounds()
 {
     output_.stopAll();
 }

@@ -18,11 +18,11 @@ public:
 
     // Starts the sound and returns at once; several sounds overlap. False,
     // and nothing played, when the program has no sound of that name.
-    bool PlayResSound(const QString& name);
+    bool play(const QString& name);
     // Reads the sound once so that its first play starts without delay.
-    void PreloadResSound(const QString& name);
+    void preload(const QString& name);
     // Silences every sound of the program.
-    void StopAllSounds();
+    void stopAllSounds();
     // Every name a play or preload asked for that the program has no sound
     // of, each once, in order: a fault of the program, logged as an error
     // and failed on by the tests.

@@ -55,7 +55,7 @@ QString SettingsStore::readText(const QString& section, const QString& key, bool
     return v.toString();
 }
 
-qint32 SettingsStore::GetInt(const QString& section, const QString& key, qint32 def) const
+qint32 SettingsStore::getInt(const QString& section, const QString& key, qint32 def) const
 {
     bool found = false;
     const QString text = readText(section, key, &found);
@@ -114,12 +114,12 @@ WriteResult SettingsStore::syncAndCheck(const Previous& previous)
     return {false, QStringLiteral("無法寫入設定檔 %1").arg(settings_->fileName())};
 }
 
-WriteResult SettingsStore::SaveInt(const QString& section, const QString& key, qint32 value)
+WriteResult SettingsStore::saveInt(const QString& section, const QString& key, qint32 value)
 {
-    return SaveAll({Entry{section, key, value}});
+    return saveAll({Entry{section, key, value}});
 }
 
-WriteResult SettingsStore::SaveAll(const QList<Entry>& entries)
+WriteResult SettingsStore::saveAll(const QList<Entry>& entries)
 {
     QStringList addresses;
     for (const Entry& e : entries) {
@@ -136,15 +136,15 @@ WriteResult SettingsStore::SaveAll(const QList<Entry>& entries)
     return syncAndCheck(previous);
 }
 
-void SettingsStore::EnsureInt(const QString& section, const QString& key, qint32 value)
+void SettingsStore::ensureInt(const QString& section, const QString& key, qint32 value)
 {
     bool found = false;
     const QString text = readText(section, key, &found);
     if (!found || !parseDecimal(text))
-        SaveInt(section, key, value);
+        saveInt(section, key, value);
 }
 
-WriteResult SettingsStore::DeleteApp()
+WriteResult SettingsStore::deleteApp()
 {
     settings_->sync();
     const Previous previous = previousValues(settings_->allKeys());
@@ -152,7 +152,7 @@ WriteResult SettingsStore::DeleteApp()
     return syncAndCheck(previous);
 }
 
-std::optional<SettingsStore::Rows> SettingsStore::GetAll(const QString& section) const
+std::optional<SettingsStore::Rows> SettingsStore::getAll(const QString& section) const
 {
     if (!nameProblem(section).isEmpty())
         return std::nullopt;

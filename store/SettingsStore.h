@@ -37,22 +37,22 @@ public:
 
     // The stored value, or def for a missing key or text that is not a
     // number. Fractions round half to even; numbers beyond 32 bits are clamped.
-    qint32 GetInt(const QString& section, const QString& key, qint32 def) const;
-    WriteResult SaveInt(const QString& section, const QString& key, qint32 value);
+    qint32 getInt(const QString& section, const QString& key, qint32 def) const;
+    WriteResult saveInt(const QString& section, const QString& key, qint32 value);
     // Writes value only when the key is missing or does not hold a number.
-    void EnsureInt(const QString& section, const QString& key, qint32 value);
+    void ensureInt(const QString& section, const QString& key, qint32 value);
 
     // The same through the schema: a key of Keys.h, read with its default.
-    qint32 get(const StoreKey& key) const { return GetInt(key.section, key, key.byDefault); }
+    qint32 get(const StoreKey& key) const { return getInt(key.section, key, key.byDefault); }
     // Read with another default than the schema's, where a screen needs one.
-    qint32 get(const StoreKey& key, qint32 whenMissing) const { return GetInt(key.section, key, whenMissing); }
-    WriteResult save(const StoreKey& key, qint32 value) { return SaveInt(key.section, key, value); }
-    void ensure(const StoreKey& key, qint32 value) { EnsureInt(key.section, key, value); }
+    qint32 get(const StoreKey& key, qint32 whenMissing) const { return getInt(key.section, key, whenMissing); }
+    WriteResult save(const StoreKey& key, qint32 value) { return saveInt(key.section, key, value); }
+    void ensure(const StoreKey& key, qint32 value) { ensureInt(key.section, key, value); }
     // Removes every section and key of the application.
-    WriteResult DeleteApp();
+    WriteResult deleteApp();
     // The keys of one section with their texts; nothing for a section that
     // does not exist or has no keys.
-    std::optional<Rows> GetAll(const QString& section) const;
+    std::optional<Rows> getAll(const QString& section) const;
 
     struct Entry {
         Entry(const QString& section, const QString& key, qint32 value) : section(section), key(key), value(value) {}
@@ -63,7 +63,7 @@ public:
     };
     // Writes many keys in one go and syncs once: all of them or, when a name
     // is refused, none.
-    WriteResult SaveAll(const QList<Entry>& entries);
+    WriteResult saveAll(const QList<Entry>& entries);
 
     // Why a section or key name cannot be stored, or the empty text when it
     // can. Empty names and names with '/', '\', '=' or control characters are

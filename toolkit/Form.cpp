@@ -19,10 +19,7 @@ int layerOf(const Control& c)
 
 } // namespace
 
-Form::Form(Services& services, QString name, QString title, int widthTwips, int heightTwips)
-    : sv(services), name_(std::move(name)), title_(std::move(title)), width_(widthTwips), height_(heightTwips)
-{
-}
+Form::Form(Services& services, QString name, FormSize size) : sv(services), name_(std::move(name)), size_(size) {}
 
 Form::~Form() = default;
 
@@ -104,6 +101,15 @@ Control& Form::addLabel(const QString& name, Rect r, const QString& caption)
     return c;
 }
 
+Control& Form::addStyledLabel(const LabelSpec& label, const LabelStyle& style)
+{
+    Control& c = addLabel(QString::fromUtf8(label.name), label.rect, label.caption);
+    c.fontSize = style.fontSize;
+    c.foreColor = label.foreColor.isEmpty() ? style.foreColor : label.foreColor;
+    c.align = style.align;
+    return c;
+}
+
 Control& Form::addButton(const QString& name, Rect r, const QString& picture, const QString& tooltip)
 {
     Control& c = add(name, ControlKind::Button, r);
@@ -156,7 +162,7 @@ void Form::stackFrontToBack(const QStringList& names)
 
 void Form::playSound(const QString& resource)
 {
-    if (soundOpt != SoundOption::On || sv.sound.PlayResSound(resource))
+    if (soundOpt != SoundOption::On || sv.sound.play(resource))
         return;
     // The game goes on without the sound, but the player is told.
     sv.dialogs.messageBox(QStringLiteral("PlayResSound 發生錯誤: ") + QStringLiteral("找不到聲音資源「%1」").arg(resource),

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -15,6 +16,33 @@
 namespace tarovin {
 
 struct Services;
+
+// The game's name: the title of every window and of most of its boxes.
+inline const QString gameTitle = QStringLiteral("咕嚕果");
+
+// A screen's client area in twips.
+struct FormSize {
+    int width;
+    int height;
+};
+namespace formSize {
+inline constexpr FormSize standard{14220, 8640};
+inline constexpr FormSize wide{14370, 8640}; // the menu and the pet screen
+} // namespace formSize
+
+// One label of a screen's design table. An empty colour takes the table's.
+struct LabelSpec {
+    const char* name;
+    Rect rect;
+    QString caption;
+    QString foreColor = {};
+};
+// What every label of one table shares.
+struct LabelStyle {
+    double fontSize;
+    QString foreColor;
+    Align align = Align::Left;
+};
 
 // One button of a screen's design table: its place, picture and tooltip, and
 // the screen's handler for its click (none for a button that only shows).
@@ -33,15 +61,15 @@ struct ButtonSpec {
 // their values between visits.
 class Form {
 public:
-    Form(Services& services, QString name, QString title, int widthTwips, int heightTwips);
+    Form(Services& services, QString name, FormSize size);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
     const QString& name() const { return name_; }
-    const QString& title() const { return title_; }
-    int widthTwips() const { return width_; }
-    int heightTwips() const { return height_; }
+    const QString& title() const { return gameTitle; }
+    int widthTwips() const { return size_.width; }
+    int heightTwips() const { return size_.height; }
 
     Picture background;
 
@@ -64,9 +92,9 @@ public:
     bool isLoaded() const { return loaded_; }
     bool isShown() const { return shown_; }
 
-    virtual void Form_Load() {}
-    virtual void Form_QueryUnload() {}
-    virtual void Form_KeyDown(int /*keyCode*/) {}
+    virtual void onLoad() {}
+    virtual void onCloseRequest() {}
+    virtual void onKeyDown(int /*keyCode*/) {}
 
     // Bumped whenever the controls are rebuilt, so the front end knows its
     // widgets refer to controls that no longer exist.
@@ -86,16 +114,31 @@ public:
     Control& addListBox(const QString& name, Rect r, const QStringList& items);
     Control& addTextBox(const QString& name, Rect r, const QString& text);
     Timer& addTimer(const QString& name, bool enabled, int interval, std::function<void()> onTick);
-    // Adds a table of buttons, each wired to its handler on screen.
+    // Adds a table of buttons, each wired to its handler on screen; returns
+    // their handles in the table's order.
     template <typename Screen, size_t N>
-    void addButtons(Screen& screen, const ButtonSpec<Screen> (&buttons)[N])
+    std::array<Control*, N> addButtons(Screen& screen, const ButtonSpec<Screen> (&buttons)[N])
     {
-        for (const ButtonSpec<Screen>& b : buttons) {
+        std::array<Control*, N> handles{};
+        for (size_t i = 0; i < N; ++i) {
+            const ButtonSpec<Screen>& b = buttons[i];
             Control& c = addButton(QString::fromUtf8(b.name), b.rect, QString::fromUtf8(b.picture),
                                    QString::fromUtf8(b.tooltip));
             if (b.handler)
                 c.onClick = [&screen, h = b.handler] { (screen.*h)(); };
+            handles[i] = &c;
         }
+        return handles;
+    }
+    // Adds a table of labels in one style; returns their handles in the
+    // table's order.
+    template <size_t N>
+    std::array<Control*, N> addLabels(const LabelSpec (&labels)[N], const LabelStyle& style)
+    {
+        std::array<Control*, N> handles{};
+        for (size_t i = 0; i < N; ++i)
+            handles[i] = &addStyledLabel(labels[i], style);
+        return handles;
     }
     // Reorders the images and labels, front to back as a screen lists them.
     void stackFrontToBack(const QStringList& names);
@@ -114,11 +157,10 @@ private:
     friend class Navigator;
     // A control of that kind, name and place, in its layer: widgets in front.
     Control& add(const QString& name, ControlKind kind, Rect r);
+    Control& addStyledLabel(const LabelSpec& label, const LabelStyle& style);
 
     QString name_;
-    QString title_;
-    int width_;
-    int height_;
+    FormSize size_;
     bool loaded_ = false;
     bool shown_ = false;
     bool unloading_ = false;

@@ -45,7 +45,7 @@ void Navigator::load(Form& form)
         return;
     form.loaded_ = true;
     form.buildDesign();
-    form.Form_Load();
+    form.onLoad();
 }
 
 void Navigator::show(Form& form)
@@ -65,7 +65,7 @@ void Navigator::unload(Form& form)
     if (ended_ || !form.loaded_ || form.unloading_)
         return;
     form.unloading_ = true;
-    form.Form_QueryUnload();
+    form.onCloseRequest();
     form.unloading_ = false;
     if (ended_ || !form.loaded_)
         return;

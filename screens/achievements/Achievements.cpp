@@ -93,7 +93,7 @@ AchievementNotice addAchievementNotice(Form& screen)
     return notice;
 }
 
-void UnlockAchievement(Form& screen, const AchievementNotice& notice, AchievementId id, bool playSound)
+void unlockAchievement(Form& screen, const AchievementNotice& notice, AchievementId id, bool playSound)
 {
     const Achievement& a = achievement(id);
     SettingsStore& store = screen.services().store;

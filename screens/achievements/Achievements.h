@@ -50,6 +50,6 @@ AchievementNotice addAchievementNotice(Form& screen);
 // Turns an armed achievement into an achieved one, once: writes 2, plays the
 // lion's sound (when the screen's sound is on and playSound is true) and shows
 // the notice for achievementNoticeMs. Any other stored value does nothing at all.
-void UnlockAchievement(Form& screen, const AchievementNotice& notice, AchievementId id, bool playSound = true);
+void unlockAchievement(Form& screen, const AchievementNotice& notice, AchievementId id, bool playSound = true);
 
 } // namespace tarovin

@@ -1,4 +1,4 @@
-#include "Gamepage.h"
+#include "GameScreen.h"
 
 #include "screens/ScreenNames.h"
 #include "screens/achievements/Achievements.h"
@@ -14,7 +14,7 @@ namespace {
 constexpr int totemRisePerTick = 500; // twips, each tick of TimerAmin
 } // namespace
 
-void Gamepage::GameOver()
+void GameScreen::GameOver()
 {
     // Any count but 0 is a totem, a negative one included: that is how the
     // shop and the store have always treated it.
@@ -33,7 +33,7 @@ void Gamepage::GameOver()
         totemItems = toInt16(qint64(totemItems) - 1);
         sv.store.save(keys::totem, totemItems);
         ui.diamond->visible = true;
-        UnlockAchievement(*this, ui.notice, AchievementId::Totem);
+        unlockAchievement(*this, ui.notice, AchievementId::Totem);
         return;
     }
 
@@ -66,19 +66,19 @@ void Gamepage::GameOver()
     // run on and may bring their buttons back over this view.
 }
 
-void Gamepage::TimerAmin_Timer()
+void GameScreen::TimerAmin_Timer()
 {
     ui.imgTotem->top -= totemRisePerTick;
 }
 
-void Gamepage::TimerTotem_Timer()
+void GameScreen::TimerTotem_Timer()
 {
     ui.imgTotem->visible = false;
     ui.timerTotem->setEnabled(false);
     ui.timerAmin->setEnabled(false);
 }
 
-void Gamepage::Overok_Click()
+void GameScreen::Overok_Click()
 {
     playSound(QStringLiteral("BTNSOUND"));
     sv.navigator.switchTo(screen::start, *this);

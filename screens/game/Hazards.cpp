@@ -1,8 +1,8 @@
-#include "Gamepage.h"
+#include "GameScreen.h"
 
 namespace tarovin {
 
-void Gamepage::Timerrt_Timer()
+void GameScreen::Timerrt_Timer()
 {
     // A meeting costs energy once, however many checks the overlap lasts.
     const bool touching = IsCollide(*ui.vexo, *ui.vexotnt);
@@ -14,7 +14,7 @@ void Gamepage::Timerrt_Timer()
     }
 }
 
-void Gamepage::DrainEnergy()
+void GameScreen::DrainEnergy()
 {
     if (isOver)
         return;
@@ -30,7 +30,7 @@ void Gamepage::DrainEnergy()
     ShowEnergyColour();
 }
 
-void Gamepage::Bottle_Click()
+void GameScreen::Bottle_Click()
 {
     playSound(QStringLiteral("EFFECT"));
     // The next bottle comes a full interval after this one was drunk.
@@ -40,14 +40,14 @@ void Gamepage::Bottle_Click()
     ShowEnergy();
 }
 
-void Gamepage::Fakebottle_Click()
+void GameScreen::Fakebottle_Click()
 {
     GameOver();
     ui.overtxt->caption = QStringLiteral("你喝到炸藥水了！");
     ui.fakebottle->visible = false;
 }
 
-void Gamepage::Vexotnt_Click()
+void GameScreen::Vexotnt_Click()
 {
     // With a totem spent the dynamite lion stays and walks on.
     GameOver();

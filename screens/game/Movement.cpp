@@ -1,4 +1,4 @@
-#include "Gamepage.h"
+#include "GameScreen.h"
 
 #include "toolkit/Platform.h"
 #include "toolkit/Services.h"
@@ -9,9 +9,9 @@ namespace {
 
 // One step of a walking lion; at a turn its picture becomes the one that
 // faces the new direction.
-void walk(Control& lion, int& dir, int step, const Gamepage::Facing& facing)
+void walk(Control& lion, int& dir, int step, const GameScreen::Facing& facing)
 {
-    const game::Walk w = game::walked(lion.left, lion.width, dir, step, Gamepage::scaleWidth);
+    const game::Walk w = game::walked(lion.left, lion.width, dir, step, GameScreen::scaleWidth);
     lion.left = w.left;
     dir = w.dir;
     if (w.turned)
@@ -20,24 +20,24 @@ void walk(Control& lion, int& dir, int step, const Gamepage::Facing& facing)
 
 } // namespace
 
-void Gamepage::Timer1_Timer()
+void GameScreen::Timer1_Timer()
 {
     walk(*ui.vexo, vexoDir, slowOn ? game::slowLionStep : game::lionStep, lionFacing);
 }
 
-void Gamepage::Timer2_Timer()
+void GameScreen::Timer2_Timer()
 {
     walk(*ui.vexotnt, tntDir, game::tntStep, tntFacing);
 }
 
-bool Gamepage::IsCollide(const Control& a, const Control& b)
+bool GameScreen::IsCollide(const Control& a, const Control& b)
 {
     // Rectangles that only touch count as meeting.
     return !(a.left + a.width < b.left || a.left > b.left + b.width || a.top + a.height < b.top
              || a.top > b.top + b.height);
 }
 
-void Gamepage::Timerbottle_Timer()
+void GameScreen::Timerbottle_Timer()
 {
     if (isOver)
         return;
@@ -45,7 +45,7 @@ void Gamepage::Timerbottle_Timer()
     ui.bottle->visible = true;
 }
 
-void Gamepage::Timerfakebott_Timer()
+void GameScreen::Timerfakebott_Timer()
 {
     if (isOver)
         return;
@@ -53,7 +53,7 @@ void Gamepage::Timerfakebott_Timer()
     ui.fakebottle->visible = true;
 }
 
-void Gamepage::TimerIronDia_Timer()
+void GameScreen::TimerIronDia_Timer()
 {
     // The game over stops this timer, but a double-coins button that comes
     // back over the game-over view could start it again: nothing new is

@@ -1,4 +1,4 @@
-#include "Gamepage.h"
+#include "GameScreen.h"
 
 #include "screens/achievements/Achievements.h"
 #include "toolkit/Services.h"
@@ -15,7 +15,7 @@ constexpr int useAllScore = 50;
 
 // ---- pick-ups
 
-void Gamepage::collectPickUp(Control& pickUp, const QString& text, qint16& count, const StoreKey& key)
+void GameScreen::collectPickUp(Control& pickUp, const QString& text, qint16& count, const StoreKey& key)
 {
     playSound(QStringLiteral("HAPPY"));
     ui.timerIronDia->setInterval(game::ms::pickUpEvery); // also ends the quicker pace of double coins
@@ -28,21 +28,21 @@ void Gamepage::collectPickUp(Control& pickUp, const QString& text, qint16& count
     sv.store.save(key, count);
 }
 
-void Gamepage::Diamond_Click()
+void GameScreen::Diamond_Click()
 {
     collectPickUp(*ui.diamond, QStringLiteral("獅頭鑽+1"), diamondCount, keys::diamond);
     if (diamondCount >= 20)
-        UnlockAchievement(*this, ui.notice, AchievementId::Twenty);
+        unlockAchievement(*this, ui.notice, AchievementId::Twenty);
     if (diamondCount >= 50)
-        UnlockAchievement(*this, ui.notice, AchievementId::Fifty);
+        unlockAchievement(*this, ui.notice, AchievementId::Fifty);
 }
 
-void Gamepage::Iron_Click()
+void GameScreen::Iron_Click()
 {
     collectPickUp(*ui.iron, QStringLiteral("獅鐵牌+1"), ironCount, keys::iron);
 }
 
-void Gamepage::TimerIrDm_Timer()
+void GameScreen::TimerIrDm_Timer()
 {
     ui.irDm->caption.clear();
     ui.timerIrDm->setEnabled(false);
@@ -54,7 +54,7 @@ void Gamepage::TimerIrDm_Timer()
 // game-over view; a press there does nothing, so no item is spent on a game
 // that is already lost.
 
-void Gamepage::consumePowerUp(qint16& count, int& used, Timer& wait, Control& waitButton, const StoreKey& key,
+void GameScreen::consumePowerUp(qint16& count, int& used, Timer& wait, Control& waitButton, const StoreKey& key,
                               bool storeEmpty)
 {
     if (count > 0) {
@@ -77,7 +77,7 @@ void Gamepage::consumePowerUp(qint16& count, int& used, Timer& wait, Control& wa
     used = 1;
 }
 
-void Gamepage::Twoscore_Click()
+void GameScreen::Twoscore_Click()
 {
     if (isOver)
         return;
@@ -91,14 +91,14 @@ void Gamepage::Twoscore_Click()
     consumePowerUp(doubleItems, usedDouble, *ui.tmr2x, *ui.x2wait, keys::scoreX, true);
 }
 
-void Gamepage::Twoxtimer_Timer()
+void GameScreen::Twoxtimer_Timer()
 {
     // Runs from the load on, so it also fires when no double coins are on.
     doubleOn = false;
     ui.scoreimg->border = false;
 }
 
-void Gamepage::tmr2x_Timer()
+void GameScreen::tmr2x_Timer()
 {
     ui.twoscore->visible = true;
     ui.tmr2x->setEnabled(false);
@@ -106,10 +106,10 @@ void Gamepage::tmr2x_Timer()
     // run. A wait timer that was never started is enabled with no interval
     // and does not count as running.
     if (score >= useAllScore && ui.timernt->running() && ui.timerslo->running())
-        UnlockAchievement(*this, ui.notice, AchievementId::UseAll);
+        unlockAchievement(*this, ui.notice, AchievementId::UseAll);
 }
 
-void Gamepage::Notnt_Click()
+void GameScreen::Notnt_Click()
 {
     if (isOver)
         return;
@@ -122,7 +122,7 @@ void Gamepage::Notnt_Click()
     consumePowerUp(noTntItems, usedNoTnt, *ui.timernt, *ui.notntwait, keys::noTnt, true);
 }
 
-void Gamepage::Notnttimer_Timer()
+void GameScreen::Notnttimer_Timer()
 {
     // Keeps firing every ten seconds; only the first tick after a use acts.
     // The dynamite lion comes back wherever its hidden walk has taken it.
@@ -133,13 +133,13 @@ void Gamepage::Notnttimer_Timer()
     ui.vexotnt->top = laneTop;
 }
 
-void Gamepage::Timernt_Timer()
+void GameScreen::Timernt_Timer()
 {
     ui.notnt->visible = true;
     ui.timernt->setEnabled(false);
 }
 
-void Gamepage::Divtimes_Click()
+void GameScreen::Divtimes_Click()
 {
     if (isOver)
         return;
@@ -152,13 +152,13 @@ void Gamepage::Divtimes_Click()
     consumePowerUp(slowItems, usedSlow, *ui.timerslo, *ui.slowwait, keys::slowLion, false);
 }
 
-void Gamepage::Divtimer_Timer()
+void GameScreen::Divtimer_Timer()
 {
     ui.timer1->setInterval(game::ms::lionTick);
     slowOn = false;
 }
 
-void Gamepage::Timerslo_Timer()
+void GameScreen::Timerslo_Timer()
 {
     ui.divtimes->visible = true;
     ui.timerslo->setEnabled(false);

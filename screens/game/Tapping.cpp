@@ -1,4 +1,4 @@
-#include "Gamepage.h"
+#include "GameScreen.h"
 
 #include "screens/achievements/Achievements.h"
 #include "toolkit/Services.h"
@@ -16,7 +16,7 @@ QString comboCaption(int combo)
 }
 } // namespace
 
-void Gamepage::Vexo_Click()
+void GameScreen::Vexo_Click()
 {
     playSound(QStringLiteral("AWWREAL"));
 
@@ -47,7 +47,7 @@ void Gamepage::Vexo_Click()
         if (combo == game::comboLength) {
             combo = 0;
             label.caption = comboCaption(combo);
-            UnlockAchievement(*this, ui.notice, AchievementId::CbStart);
+            unlockAchievement(*this, ui.notice, AchievementId::CbStart);
             score = game::scoreAfter(score, game::comboBonus(doubleOn));
             showScore();
             // The bonus can lift the score past the best; a game ending now
@@ -57,7 +57,7 @@ void Gamepage::Vexo_Click()
     }
 }
 
-void Gamepage::keepBestScore()
+void GameScreen::keepBestScore()
 {
     // Once the best is reached every tap writes it again.
     if (score < bestScore)
@@ -67,13 +67,13 @@ void Gamepage::keepBestScore()
     sv.store.save(keys::maxScore, bestScore);
 }
 
-void Gamepage::Timerfly_Timer()
+void GameScreen::Timerfly_Timer()
 {
     ui.vexo->top = laneTop;
     ui.timerfly->setEnabled(false);
 }
 
-void Gamepage::TimerCb_Timer()
+void GameScreen::TimerCb_Timer()
 {
     // Stays enabled: every tap restarts its count, so it fires a combo's gap
     // after the last one.

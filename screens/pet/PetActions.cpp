@@ -1,6 +1,6 @@
 // What the player does on the pet screen, and the lion's own walking and
 // sleeping while the screen stays open.
-#include "Petpage.h"
+#include "PetScreen.h"
 
 #include "PetRules.h"
 #include "screens/ScreenNames.h"
@@ -26,16 +26,16 @@ constexpr int ticksBeforeSleep = 250;
 
 } // namespace
 
-void Petpage::Food_Click()
+void PetScreen::Food_Click()
 {
     playSound(QStringLiteral("EAT"));
     food = raisedAtMost100(food, feedStep);
     clean = 1; // eating makes a mess of the mane
-    sv.store.SaveAll({{keys::food, food}, {keys::clear, clean}});
+    sv.store.saveAll({{keys::food, food}, {keys::clear, clean}});
     ShowPet();
 }
 
-void Petpage::Play_Click()
+void PetScreen::Play_Click()
 {
     playSound(QStringLiteral("HAPPY"));
     mood = raisedAtMost100(mood, playStep);
@@ -43,7 +43,7 @@ void Petpage::Play_Click()
     ShowPet();
 }
 
-void Petpage::clear_Click()
+void PetScreen::clear_Click()
 {
     playSound(QStringLiteral("WATER"));
     clean = 2;
@@ -51,13 +51,13 @@ void Petpage::clear_Click()
     ShowPet();
 }
 
-void Petpage::use_Click()
+void PetScreen::use_Click()
 {
     playSound(QStringLiteral("BTNSOUND"));
     if (giftCount >= 1) {
         // One batch: a gift box is never spent without the cub it brings.
         --giftCount;
-        sv.store.SaveAll({{keys::gift, giftCount},
+        sv.store.saveAll({{keys::gift, giftCount},
                           {keys::stau, Cub},
                           {keys::happy, 50},
                           {keys::food, 50},
@@ -73,7 +73,7 @@ void Petpage::use_Click()
         return;
     }
     if (sv.dialogs.messageBox(QStringLiteral("獅子禮物盒不足，是否打開商店"), MsgButtons::YesNo, MsgIcon::None,
-                              QStringLiteral("咕嚕果"))
+                              gameTitle)
         != MsgYes)
         return;
     // Leaving this screen opens the menu on the way; close it again so that
@@ -84,13 +84,13 @@ void Petpage::use_Click()
     sv.navigator.unload(screen::start);
 }
 
-void Petpage::Close_Click()
+void PetScreen::Close_Click()
 {
     playSound(QStringLiteral("BTNSOUND"));
     sv.navigator.switchTo(screen::start, *this);
 }
 
-void Petpage::Vexo_MouseDown(MouseButton button, int x, int y)
+void PetScreen::Vexo_MouseDown(MouseButton button, int x, int y)
 {
     if (button == MouseButton::Left) {
         dragging = true;
@@ -108,7 +108,7 @@ void Petpage::Vexo_MouseDown(MouseButton button, int x, int y)
     ShowPet();
 }
 
-void Petpage::Vexo_MouseMove(MouseButton, int x, int y)
+void PetScreen::Vexo_MouseMove(MouseButton, int x, int y)
 {
     if (!dragging)
         return;
@@ -119,13 +119,13 @@ void Petpage::Vexo_MouseMove(MouseButton, int x, int y)
     lion.top = toInt32(qint64(lion.top) + y - grabY);
 }
 
-void Petpage::Vexo_MouseUp(MouseButton, int, int)
+void PetScreen::Vexo_MouseUp(MouseButton, int, int)
 {
     dragging = false;
     settle();
 }
 
-void Petpage::settle()
+void PetScreen::settle()
 {
     Control& lion = *ui.vexo;
     const Spot spot = settled(lion.left, adult());
@@ -133,7 +133,7 @@ void Petpage::settle()
     lion.top = spot.top;
 }
 
-void Petpage::Timer1_Timer()
+void PetScreen::Timer1_Timer()
 {
     if (dragging || sleeping)
         return;
@@ -159,7 +159,7 @@ void Petpage::Timer1_Timer()
     }
 }
 
-void Petpage::Timer2_Timer()
+void PetScreen::Timer2_Timer()
 {
     if (dragging || sleeping)
         return;
@@ -170,7 +170,7 @@ void Petpage::Timer2_Timer()
         faceTo(1);
 }
 
-void Petpage::faceTo(qint16 direction)
+void PetScreen::faceTo(qint16 direction)
 {
     // Turning mirrors the look the lion has, so a hungry, dirty or sad lion
     // still shows it when it walks the other way.
@@ -178,7 +178,7 @@ void Petpage::faceTo(qint16 direction)
     ui.vexo->picture.mirrored = direction == -1;
 }
 
-void Petpage::Timersleep_Timer()
+void PetScreen::Timersleep_Timer()
 {
     ui.timersleep->setEnabled(false);
     sleeping = false;

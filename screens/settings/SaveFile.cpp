@@ -79,7 +79,7 @@ QByteArray exportText(const SettingsStore& store, const QDate& date)
     line(QString());
     line(QStringLiteral("REG"));
     for (const StoreSection& section : keys::sections) {
-        const std::optional<SettingsStore::Rows> rows = store.GetAll(section);
+        const std::optional<SettingsStore::Rows> rows = store.getAll(section);
         if (!rows)
             continue;
         line(QStringLiteral("  CLASS ") + section);

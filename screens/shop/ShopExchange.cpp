@@ -1,6 +1,6 @@
 // The exchange of lion iron medals for lion-head diamonds on the shop screen.
 #include "Exchange.h"
-#include "Shop.h"
+#include "ShopScreen.h"
 
 #include "toolkit/Dialogs.h"
 #include "toolkit/Services.h"
@@ -14,14 +14,13 @@ namespace tarovin {
 
 namespace {
 
-const QString gameTitle = QStringLiteral("咕嚕果");
 const QString exchangeTitle = QStringLiteral("兌換貨幣");
 const QString soundNo = QStringLiteral("VEXONO");
 constexpr qint64 mostDiamonds = std::numeric_limits<qint16>::max();
 
 } // namespace
 
-QString Shop::askDiamonds()
+QString ShopScreen::askDiamonds()
 {
     const QString prompt = QStringLiteral("請輸入您要兌換的獅頭鑽");
     const QString offer = QString::number(exchangeDefault);
@@ -37,7 +36,7 @@ QString Shop::askDiamonds()
     return answer;
 }
 
-void Shop::CoinToCoin_Click()
+void ShopScreen::CoinToCoin_Click()
 {
     // Another screen may have changed the wallet since this one opened.
     readBalances();
@@ -71,7 +70,7 @@ void Shop::CoinToCoin_Click()
     } else {
         diamondCount = qint16(diamondCount + n);
         ironCount = qint16(ironCount - medals);
-        sv.store.SaveAll({{keys::diamond, diamondCount}, {keys::iron, ironCount}});
+        sv.store.saveAll({{keys::diamond, diamondCount}, {keys::iron, ironCount}});
         playSound(QStringLiteral("VEXOOK"));
         CheckShopAchievements();
     }

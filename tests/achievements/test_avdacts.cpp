@@ -1,4 +1,4 @@
-#include "screens/achievements/Avdacts.h"
+#include "screens/achievements/AchievementsScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 
@@ -15,11 +15,11 @@ const QStringList allKeys{"TITLE", "CBSTART", "PETEXIT", "FIFTY", "TENTM", "ANGR
 
 Harness& openWith(Harness& h, const QList<QPair<QString, QString>>& stored = {})
 {
-    h.add<Avdacts>();
-    h.store.SaveInt(keys::settings, keys::soundOpt, 2);
+    h.add<AchievementsScreen>();
+    h.store.saveInt(keys::settings, keys::soundOpt, 2);
     for (const auto& [key, text] : stored) {
         if (auto n = text.toInt(); QString::number(n) == text)
-            h.store.SaveInt(keys::avda, key, n);
+            h.store.saveInt(keys::avda, key, n);
     }
     h.start("Avdacts");
     return h;
@@ -44,7 +44,7 @@ private slots:
         openWith(h);
         for (const QString& key : allKeys)
             QCOMPARE(h.storedText(keys::avda, key), QString("1"));
-        QCOMPARE(h.store.GetAll(keys::avda)->size(), 10);
+        QCOMPARE(h.store.getAll(keys::avda)->size(), 10);
         QVERIFY(h.audio.played.isEmpty());
     }
 
@@ -176,7 +176,7 @@ private slots:
         QFETCH(QStringList, events);
         Harness h;
         openWith(h);
-        h.store.SaveInt(keys::settings, keys::soundOpt, soundOpt);
+        h.store.saveInt(keys::settings, keys::soundOpt, soundOpt);
         h.navigator.switchTo("Start", h.current());
         h.navigator.switchTo("Avdacts", h.current());
         h.audio.clear();

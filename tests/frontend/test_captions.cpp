@@ -175,14 +175,14 @@ private slots:
         QFETCH(QString, state);
         Program p([&](Harness& h) {
             if (state == QLatin1String("largest")) {
-                h.store.SaveInt(keys::settings, keys::maxScore, 2147483647);
-                h.store.SaveInt(keys::settings, keys::diamond, 32767);
-                h.store.SaveInt(keys::settings, keys::iron, 32767);
+                h.store.saveInt(keys::settings, keys::maxScore, 2147483647);
+                h.store.saveInt(keys::settings, keys::diamond, 32767);
+                h.store.saveInt(keys::settings, keys::iron, 32767);
                 for (const char* item : {"NIGHTUI", "SCOREX", "NOTNT", "SLOWLION", "TOTEM", "AUTOFOOD", "GIFT"})
-                    h.store.SaveInt(keys::items, QString::fromLatin1(item), 32767);
+                    h.store.saveInt(keys::items, QString::fromLatin1(item), 32767);
             }
             if (state == QLatin1String("lion"))
-                h.store.SaveInt(keys::items, QStringLiteral("GIFT"), 1);
+                h.store.saveInt(keys::items, QStringLiteral("GIFT"), 1);
         });
         Form& form = p.open(screen);
         if (state == QLatin1String("lion")) {

@@ -18,7 +18,7 @@ namespace {
 class Board final : public Form {
 public:
     explicit Board(Services& services, const QString& name = QStringLiteral("Board"), int width = 9000, int height = 6000)
-        : Form(services, name, name, width, height)
+        : Form(services, name, {width, height})
     {
     }
 

@@ -1,6 +1,6 @@
 #include "frontend/FrontEnd.h"
 #include "frontend/PictureButton.h"
-#include "screens/game/Gamepage.h"
+#include "screens/game/GameScreen.h"
 #include "store/Keys.h"
 #include "tests/frontend/Windows.h"
 #include "tests/support/Harness.h"
@@ -29,7 +29,7 @@ QPoint toWindow(const QWidget* window, const Form& form, double xTwips, double y
 
 struct Game {
     Harness h{Harness::Time::Real, Harness::Randomness::Scripted};
-    Gamepage& game = h.add<Gamepage>();
+    GameScreen& game = h.add<GameScreen>();
     std::unique_ptr<FrontEnd> frontEnd;
     QWidget* window = nullptr;
 
@@ -61,7 +61,7 @@ struct Game {
     void waitForOpenLane(int ms)
     {
         const int reach = (ms + 60) * 200 / 12;
-        QTRY_VERIFY_WITH_TIMEOUT(game.vexoDir == 1 ? lion().left + lion().width + reach < Gamepage::scaleWidth
+        QTRY_VERIFY_WITH_TIMEOUT(game.vexoDir == 1 ? lion().left + lion().width + reach < GameScreen::scaleWidth
                                                    : lion().left - reach > 0,
                                  3000);
     }
@@ -159,7 +159,7 @@ private slots:
     {
         Game g;
         QVERIFY(g.window);
-        int highest = Gamepage::laneTop;
+        int highest = GameScreen::laneTop;
         for (int tap = 0; tap < 5; ++tap) {
             g.waitForOpenLane(40);
             QTest::mouseClick(g.window, Qt::LeftButton, {}, g.onLion(0.5));
@@ -167,16 +167,16 @@ private slots:
             QTest::qWait(60);
         }
         QCOMPARE(g.coins(), 5 + 10);
-        QCOMPARE(highest, Gamepage::laneTop - 500);
-        QTRY_COMPARE_WITH_TIMEOUT(g.lion().top, Gamepage::laneTop, 400);
+        QCOMPARE(highest, GameScreen::laneTop - 500);
+        QTRY_COMPARE_WITH_TIMEOUT(g.lion().top, GameScreen::laneTop, 400);
     }
 
     void aPowerUpButtonBackOverTheGameOverViewSpendsNothing()
     {
         Game g([](Harness& h) {
-            h.store.SaveInt(keys::items, keys::scoreX, 3);
-            h.store.SaveInt(keys::items, keys::noTnt, 3);
-            h.store.SaveInt(keys::items, keys::slowLion, 3);
+            h.store.saveInt(keys::items, keys::scoreX, 3);
+            h.store.saveInt(keys::items, keys::noTnt, 3);
+            h.store.saveInt(keys::items, keys::slowLion, 3);
         });
         QVERIFY(g.window);
         // Each power-up used once in the game (the free use), then the game
@@ -215,8 +215,8 @@ private slots:
         // energy each loses is the lions' contacts alone, the same in both.
         auto play = [](bool clickTheWait) {
             Harness h;
-            h.store.SaveInt(keys::items, keys::scoreX, 3);
-            Gamepage& game = h.add<Gamepage>();
+            h.store.saveInt(keys::items, keys::scoreX, 3);
+            GameScreen& game = h.add<GameScreen>();
             h.random.push(700.0 / 14310);
             h.random.push(9000.0 / 14310);
             QElapsedTimer clock;

@@ -40,9 +40,9 @@ private slots:
     {
         QFETCH(int, owned);
         Harness h;
-        h.add<Shop>();
+        h.add<ShopScreen>();
         storeWallet(h, 10);
-        h.store.SaveInt(keys::items, keys::scoreX, owned);
+        h.store.saveInt(keys::items, keys::scoreX, owned);
         QElapsedTimer clock;
         clock.start();
         FrontEnd frontEnd(h.scheduler, h.navigator, clock);

@@ -3,7 +3,7 @@
 // the recording holds is what a player would hear.
 
 #include "SoundServer.h"
-#include "screens/menu/Start.h"
+#include "screens/menu/MenuScreen.h"
 #include "frontend/QtAudio.h"
 #include "services/SoundPlayer.h"
 #include "store/Keys.h"
@@ -192,7 +192,7 @@ private:
     qint64 play(const QString& name)
     {
         const qint64 pressed = server->nowNs();
-        player->PlayResSound(name);
+        player->play(name);
         return pressed;
     }
 
@@ -207,7 +207,7 @@ private:
     // a stop closes the output, so the next play connects with this value.
     void useLatency(int ms)
     {
-        player->StopAllSounds();
+        player->stopAllSounds();
         if (ms > 0)
             qputenv("PULSE_LATENCY_MSEC", QByteArray::number(ms));
         else
@@ -378,7 +378,7 @@ private slots:
         play(QStringLiteral("EFFECT"));
         recordFor(400);
         const qint64 stoppedNs = server->nowNs();
-        player->StopAllSounds();
+        player->stopAllSounds();
         recordFor(400);
         const qint64 pressed = server->frameAt(pressedNs);
         const qint64 stopped = server->frameAt(stoppedNs);
@@ -406,9 +406,9 @@ private slots:
         QFETCH(bool, heard);
         useLatency(0);
         Harness h;
-        h.store.SaveInt(keys::settings, keys::soundOpt, soundOpt);
+        h.store.saveInt(keys::settings, keys::soundOpt, soundOpt);
         Services real{h.store, *player, h.dialogs, h.scheduler, h.navigator, h.clock, h.ticks, h.random, h.frames, h.web};
-        Start menu(real);
+        MenuScreen menu(real);
         h.navigator.add(menu);
         h.start(QStringLiteral("Start"));
         const qint64 pressed = server->nowNs();

@@ -11,7 +11,7 @@
 // milliseconds and would measure the disk, so the store goes to /dev/shm when
 // it exists and TMPDIR is not set (set TMPDIR to measure another place).
 
-#include "screens/game/Gamepage.h"
+#include "screens/game/GameScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 
@@ -35,12 +35,12 @@ void play(const char* title, qint64 minutes, qint64 tapEvery, qint32 storedBest)
     const qint64 step = tapEvery > 0 ? tapEvery : 1000;
 
     Harness h;
-    auto& game = h.add<Gamepage>();
+    auto& game = h.add<GameScreen>();
     // Totems keep the game going whatever the dynamite lion does, so the whole
     // time is play and not the game-over view.
-    h.store.SaveInt(keys::items, keys::totem, 30000);
-    h.store.SaveInt(keys::settings, keys::maxScore, storedBest);
-    h.store.SaveInt(keys::avda, QStringLiteral("CBSTART"), 1);
+    h.store.saveInt(keys::items, keys::totem, 30000);
+    h.store.saveInt(keys::settings, keys::maxScore, storedBest);
+    h.store.saveInt(keys::avda, QStringLiteral("CBSTART"), 1);
     h.dialogs.autoAnswer = [](const ScriptedDialogs::Shown&) { return std::pair{int(MsgOk), QString()}; };
     h.start(QStringLiteral("Gamepage"));
 

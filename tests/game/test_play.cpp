@@ -1,4 +1,4 @@
-#include "screens/game/Gamepage.h"
+#include "screens/game/GameScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 
@@ -19,7 +19,7 @@ private slots:
     void anEmptyStoreStartsAPlainGame()
     {
         Harness h;
-        auto& game = h.add<Gamepage>();
+        auto& game = h.add<GameScreen>();
         h.random.push(drawFor(2000));
         h.random.push(drawFor(11000));
         h.start("Gamepage");
@@ -69,15 +69,15 @@ private slots:
     void storedCountsAreReadAndClampedTo16Bits()
     {
         Harness h;
-        auto& game = h.add<Gamepage>();
-        h.store.SaveInt(keys::settings, keys::soundOpt, 1);
-        h.store.SaveInt(keys::settings, keys::maxScore, 120);
-        h.store.SaveInt(keys::settings, keys::diamond, 70000);
-        h.store.SaveInt(keys::settings, keys::iron, 12);
-        h.store.SaveInt(keys::items, keys::scoreX, 3);
-        h.store.SaveInt(keys::items, keys::noTnt, 40000);
-        h.store.SaveInt(keys::items, keys::slowLion, -50000);
-        h.store.SaveInt(keys::items, keys::totem, 2);
+        auto& game = h.add<GameScreen>();
+        h.store.saveInt(keys::settings, keys::soundOpt, 1);
+        h.store.saveInt(keys::settings, keys::maxScore, 120);
+        h.store.saveInt(keys::settings, keys::diamond, 70000);
+        h.store.saveInt(keys::settings, keys::iron, 12);
+        h.store.saveInt(keys::items, keys::scoreX, 3);
+        h.store.saveInt(keys::items, keys::noTnt, 40000);
+        h.store.saveInt(keys::items, keys::slowLion, -50000);
+        h.store.saveInt(keys::items, keys::totem, 2);
         h.start("Gamepage");
 
         QCOMPARE(game.soundOpt, SoundOption::Off);
@@ -130,7 +130,7 @@ private slots:
         QFETCH(bool, enabled);
         QFETCH(int, interval);
         Harness h;
-        auto& game = h.add<Gamepage>();
+        auto& game = h.add<GameScreen>();
         h.start("Gamepage");
         QCOMPARE(game.timers().size(), size_t(19));
         QCOMPARE(h.timer(name).enabled(), enabled);
@@ -140,7 +140,7 @@ private slots:
     void randomXSpansOneTo14310()
     {
         Harness h;
-        auto& game = h.add<Gamepage>();
+        auto& game = h.add<GameScreen>();
         h.start("Gamepage");
         const int seeds = h.random.seeds;
         for (auto [r, x] : {std::pair{0.0, 1}, {0.5, 7156}, {drawFor(10725), 10725}, {0.9999999999, 14310}}) {
@@ -167,7 +167,7 @@ private slots:
         QFETCH(int, energy);
         QFETCH(QString, colour);
         Harness h;
-        auto& game = h.add<Gamepage>();
+        auto& game = h.add<GameScreen>();
         h.start("Gamepage");
         game.energy = qint16(energy);
         game.ShowEnergy();
@@ -179,7 +179,7 @@ private slots:
     void theFrameLabelCountsTicksOfTheLastSecond()
     {
         Harness h;
-        h.add<Gamepage>();
+        h.add<GameScreen>();
         h.ticks.setOffset(0xFFFFFF00u); // the tick counter wraps during the first second
         h.start("Gamepage");
         h.advance(990);
@@ -204,7 +204,7 @@ private slots:
         QFETCH(QString, how);
         QFETCH(QStringList, sounds);
         Harness h;
-        h.add<Gamepage>();
+        h.add<GameScreen>();
         h.start("Gamepage");
         h.advance(500);
         if (how == "ok") {
@@ -231,7 +231,7 @@ private slots:
     void cancellingTheLeaveQuestionPausesNothing()
     {
         Harness h;
-        auto& game = h.add<Gamepage>();
+        auto& game = h.add<GameScreen>();
         h.random.push(drawFor(3000));
         h.start("Gamepage");
         h.dialogs.expectMessage(MsgCancel);
@@ -253,7 +253,7 @@ private slots:
     void aNewGameKeepsComboContactAndNoDynamiteFromTheLastOne()
     {
         Harness h;
-        auto& game = h.add<Gamepage>();
+        auto& game = h.add<GameScreen>();
         h.start("Gamepage");
         for (int i = 0; i < 3; ++i)
             h.click("Vexo");

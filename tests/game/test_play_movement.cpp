@@ -1,4 +1,4 @@
-#include "screens/game/Gamepage.h"
+#include "screens/game/GameScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 
@@ -47,7 +47,7 @@ private slots:
         QFETCH(int, dirAfter);
         QFETCH(bool, facesLeft);
         Harness h;
-        auto& game = h.add<Gamepage>();
+        auto& game = h.add<GameScreen>();
         h.start("Gamepage");
         const bool tapLion = lion == "Vexo";
         int& direction = tapLion ? game.vexoDir : game.tntDir;
@@ -67,7 +67,7 @@ private slots:
     void lionsWalkToAndFroForever()
     {
         Harness h;
-        auto& game = h.add<Gamepage>();
+        auto& game = h.add<GameScreen>();
         h.random.push(drawFor(1));
         h.random.push(drawFor(14310));
         h.start("Gamepage");
@@ -114,14 +114,14 @@ private slots:
         Control other;
         other.setRect(b);
         other.visible = false; // visibility plays no part
-        QCOMPARE(Gamepage::IsCollide(a, other), meet);
-        QCOMPARE(Gamepage::IsCollide(other, a), meet);
+        QCOMPARE(GameScreen::IsCollide(a, other), meet);
+        QCOMPARE(GameScreen::IsCollide(other, a), meet);
     }
 
     void pickUpsAppearByTheirTimers()
     {
         Harness h;
-        auto& game = h.add<Gamepage>();
+        auto& game = h.add<GameScreen>();
         h.start("Gamepage");
         h.ctl("Vexotnt").top = 2000; // out of the lane: no contact ends this long game
         // At 20000 the dynamite water draws its place, then the medal timer
@@ -162,8 +162,8 @@ private slots:
     void nothingIsPlacedAfterTheFinalGameOver()
     {
         Harness h;
-        auto& game = h.add<Gamepage>();
-        h.store.SaveInt(keys::items, keys::scoreX, 1);
+        auto& game = h.add<GameScreen>();
+        h.store.saveInt(keys::items, keys::scoreX, 1);
         h.start("Gamepage");
         h.click("Twoscore"); // free use; the button comes back in 10 s
         h.advance(1000);

@@ -1,4 +1,4 @@
-#include "screens/game/Gamepage.h"
+#include "screens/game/GameScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 
@@ -15,12 +15,12 @@ class TestPlayTapping : public QObject {
 
     // A game whose dynamite lion is out of the lane, so that no contact
     // changes the energy while a test taps.
-    static Gamepage& startGame(Harness& h, int best = 0)
+    static GameScreen& startGame(Harness& h, int best = 0)
     {
-        auto& game = h.add<Gamepage>();
+        auto& game = h.add<GameScreen>();
         if (best)
-            h.store.SaveInt(keys::settings, keys::maxScore, best);
-        h.store.SaveInt(keys::avda, "CBSTART", 1);
+            h.store.saveInt(keys::settings, keys::maxScore, best);
+        h.store.saveInt(keys::avda, "CBSTART", 1);
         h.random.push(2000.5 / 14310);
         h.start("Gamepage");
         h.ctl("Vexotnt").top = 2000;
@@ -98,7 +98,7 @@ private slots:
         h.clickAt(label.left + label.width + 10, 7000); // on the lion, off the label
         QCOMPARE(game.score, 3);
         // Where the dynamite lion overlaps the lion, the dynamite lion takes the click.
-        h.ctl("Vexotnt").top = Gamepage::laneTop;
+        h.ctl("Vexotnt").top = GameScreen::laneTop;
         h.ctl("Vexotnt").left = 5000;
         h.timer("Timer2").setEnabled(false);
         h.clickAt(5500, 8000);

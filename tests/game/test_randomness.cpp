@@ -1,4 +1,4 @@
-#include "screens/game/Gamepage.h"
+#include "screens/game/GameScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 
@@ -29,7 +29,7 @@ class TestRandomness : public QObject {
         std::vector<Placement> found;
         for (int g = 0; g < games; ++g) {
             Harness h(Harness::Time::Virtual, Harness::Randomness::System);
-            auto& game = h.add<Gamepage>();
+            auto& game = h.add<GameScreen>();
             h.start(QStringLiteral("Gamepage"));
             h.ctl(QStringLiteral("Vexotnt")).top = 2000;
             for (int step = 0; step < 10; ++step) {
@@ -79,8 +79,8 @@ private slots:
         // Game after game, as a player with a best score who goes back to the
         // menu and plays again.
         Harness h(Harness::Time::Virtual, Harness::Randomness::System);
-        h.store.SaveInt(keys::settings, keys::maxScore, 120);
-        auto& game = h.add<Gamepage>();
+        h.store.saveInt(keys::settings, keys::maxScore, 120);
+        auto& game = h.add<GameScreen>();
         h.start(QStringLiteral("Gamepage"));
         int together = 0;
         for (int g = 0; g < 200; ++g) {

@@ -1,4 +1,4 @@
-#include "screens/game/Gamepage.h"
+#include "screens/game/GameScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 
@@ -15,11 +15,11 @@ class TestRulesGameOver : public QObject {
 
     // A game with both lions standing still and apart, so that only what a
     // test does changes the energy.
-    static Gamepage& startGame(Harness& h, int totems)
+    static GameScreen& startGame(Harness& h, int totems)
     {
-        auto& game = h.add<Gamepage>();
-        h.store.SaveInt(keys::items, keys::totem, totems);
-        h.store.SaveInt(keys::avda, "TOTEM", 1);
+        auto& game = h.add<GameScreen>();
+        h.store.saveInt(keys::items, keys::totem, totems);
+        h.store.saveInt(keys::avda, "TOTEM", 1);
         h.start("Gamepage");
         h.timer("Timer1").setEnabled(false);
         h.timer("Timer2").setEnabled(false);
@@ -29,7 +29,7 @@ class TestRulesGameOver : public QObject {
         return game;
     }
 
-    static void cause(Harness& h, Gamepage& game, Deadly what)
+    static void cause(Harness& h, GameScreen& game, Deadly what)
     {
         switch (what) {
         case Deadly::DynamiteLion:
@@ -266,7 +266,7 @@ private slots:
     void soundOffPlaysNothing()
     {
         Harness h;
-        h.store.SaveInt(keys::settings, keys::soundOpt, 1);
+        h.store.saveInt(keys::settings, keys::soundOpt, 1);
         auto& game = startGame(h, 1);
         h.click("Vexotnt");
         h.click("Vexotnt");

@@ -1,4 +1,4 @@
-#include "screens/game/Gamepage.h"
+#include "screens/game/GameScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 
@@ -14,10 +14,10 @@ class TestRulesHazards : public QObject {
     static double drawFor(int x) { return (x - 0.5) / 14310.0; }
 
     // Both lions placed by the load's two draws.
-    static Gamepage& startGame(Harness& h, int vexoLeft, int tntLeft, int totems = 0)
+    static GameScreen& startGame(Harness& h, int vexoLeft, int tntLeft, int totems = 0)
     {
-        auto& game = h.add<Gamepage>();
-        h.store.SaveInt(keys::items, keys::totem, totems);
+        auto& game = h.add<GameScreen>();
+        h.store.saveInt(keys::items, keys::totem, totems);
         h.random.push(drawFor(vexoLeft));
         h.random.push(drawFor(tntLeft));
         h.start("Gamepage");
@@ -36,7 +36,7 @@ private slots:
         int overlapChecks = 0;
         while (vexo.left <= 5000 + 3495) {
             h.advance(50);
-            overlapChecks += Gamepage::IsCollide(vexo, h.ctl("Vexotnt")) ? 1 : 0;
+            overlapChecks += GameScreen::IsCollide(vexo, h.ctl("Vexotnt")) ? 1 : 0;
         }
         QVERIFY(overlapChecks >= 5); // a long meeting, seen by many checks
         h.advance(50);
@@ -61,11 +61,11 @@ private slots:
         h.advance(49);
         QCOMPARE(game.energy, qint16(56));
         h.advance(1);
-        QVERIFY(Gamepage::IsCollide(h.ctl("Vexo"), h.ctl("Vexotnt")));
+        QVERIFY(GameScreen::IsCollide(h.ctl("Vexo"), h.ctl("Vexotnt")));
         QCOMPARE(game.energy, qint16(54));
         QCOMPARE(h.ctl("Engnytxt").caption, QString("54%"));
         h.advance(200);
-        QVERIFY(Gamepage::IsCollide(h.ctl("Vexo"), h.ctl("Vexotnt")));
+        QVERIFY(GameScreen::IsCollide(h.ctl("Vexo"), h.ctl("Vexotnt")));
         QCOMPARE(game.energy, qint16(54));
     }
 

@@ -1,4 +1,4 @@
-#include "screens/game/Gamepage.h"
+#include "screens/game/GameScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 
@@ -15,9 +15,9 @@ class TestRulesPowerUps : public QObject {
 
     // A game whose lions stand still and apart: no meeting costs energy, so a
     // long test cannot end in hunger.
-    static Gamepage& startGame(Harness& h)
+    static GameScreen& startGame(Harness& h)
     {
-        auto& game = h.add<Gamepage>();
+        auto& game = h.add<GameScreen>();
         h.start("Gamepage");
         h.timer("Timer1").setEnabled(false);
         h.timer("Timer2").setEnabled(false);
@@ -62,7 +62,7 @@ private slots:
         QFETCH(int, after);
         QFETCH(QString, text);
         Harness h;
-        h.store.SaveInt(keys::settings, key, before);
+        h.store.saveInt(keys::settings, key, before);
         startGame(h);
         h.advance(7000);
         h.ctl(pickUp).visible = true;
@@ -114,10 +114,10 @@ private slots:
         QFETCH(int, fifty);
         QFETCH(QString, notice);
         Harness h;
-        h.store.SaveInt(keys::settings, keys::diamond, before);
-        h.store.SaveInt(keys::settings, keys::iron, before);
-        h.store.SaveInt(keys::avda, "TWENTY", twentyBefore);
-        h.store.SaveInt(keys::avda, "FIFTY", 1);
+        h.store.saveInt(keys::settings, keys::diamond, before);
+        h.store.saveInt(keys::settings, keys::iron, before);
+        h.store.saveInt(keys::avda, "TWENTY", twentyBefore);
+        h.store.saveInt(keys::avda, "FIFTY", 1);
         startGame(h);
         h.ctl(pickUp).visible = true;
         h.click(pickUp);
@@ -148,7 +148,7 @@ private slots:
         const PowerUp p = powerUp(button);
         Harness h;
         if (items > 0)
-            h.store.SaveInt(keys::items, p.key, items);
+            h.store.saveInt(keys::items, p.key, items);
         startGame(h);
 
         // N items give N + 1 uses: the first is free, each later one costs an
@@ -198,7 +198,7 @@ private slots:
         QFETCH(QString, stored);
         const PowerUp p = powerUp(button);
         Harness h;
-        h.store.SaveInt(keys::items, p.key, -3);
+        h.store.saveInt(keys::items, p.key, -3);
         startGame(h);
         h.click(button);
         QVERIFY(!h.ctl(p.waitButton).visible);
@@ -210,7 +210,7 @@ private slots:
     void doubleCoinsDoubleTapsAndHurryPickUps()
     {
         Harness h;
-        h.store.SaveInt(keys::items, keys::scoreX, 1);
+        h.store.saveInt(keys::items, keys::scoreX, 1);
         auto& game = startGame(h);
         h.advance(3000);
         h.click("Twoscore");
@@ -304,7 +304,7 @@ private slots:
     void aGameLeftDuringTheSlowLionStartsAtFullSpeed()
     {
         Harness h;
-        auto& game = h.add<Gamepage>();
+        auto& game = h.add<GameScreen>();
         h.start("Gamepage");
         h.click("Divtimes");
         h.key(27);
@@ -319,8 +319,8 @@ private slots:
     void waitsEndOverTheGameOverView()
     {
         Harness h;
-        h.store.SaveInt(keys::items, keys::scoreX, 1);
-        h.store.SaveInt(keys::items, keys::noTnt, 1);
+        h.store.saveInt(keys::items, keys::scoreX, 1);
+        h.store.saveInt(keys::items, keys::noTnt, 1);
         auto& game = startGame(h);
         h.click("Twoscore");
         h.click("Notnt");
@@ -376,10 +376,10 @@ private slots:
         QFETCH(int, slowItems);
         QFETCH(int, expected);
         Harness h;
-        h.store.SaveInt(keys::items, keys::scoreX, 1);
-        h.store.SaveInt(keys::items, keys::noTnt, 1);
-        h.store.SaveInt(keys::items, keys::slowLion, slowItems);
-        h.store.SaveInt(keys::avda, "USEALL", 1);
+        h.store.saveInt(keys::items, keys::scoreX, 1);
+        h.store.saveInt(keys::items, keys::noTnt, 1);
+        h.store.saveInt(keys::items, keys::slowLion, slowItems);
+        h.store.saveInt(keys::avda, "USEALL", 1);
         auto& game = startGame(h);
         game.score = score;
         for (const QString& button : order) {

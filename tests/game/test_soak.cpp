@@ -1,5 +1,5 @@
 #include "screens/achievements/Achievements.h"
-#include "screens/game/Gamepage.h"
+#include "screens/game/GameScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 
@@ -30,7 +30,7 @@ class TestSoak : public QObject {
 
     class Player {
     public:
-        Player(Harness& h, Gamepage& game, quint32 seed) : h(h), game(game), rng(seed) {}
+        Player(Harness& h, GameScreen& game, quint32 seed) : h(h), game(game), rng(seed) {}
 
         // One game from its load to leaving it; returns an empty text or the
         // first broken rule.
@@ -76,14 +76,14 @@ class TestSoak : public QObject {
         void prepareStore()
         {
             SettingsStore& s = h.store;
-            s.SaveInt(keys::items, keys::totem, pick({0, 0, 0, 1, 2, -1}));
+            s.saveInt(keys::items, keys::totem, pick({0, 0, 0, 1, 2, -1}));
             for (const StoreKey& key : {keys::scoreX, keys::noTnt, keys::slowLion})
-                s.SaveInt(keys::items, key, pick({0, 0, 1, 2, 3, -1}));
-            s.SaveInt(keys::settings, keys::diamond, pick({0, 18, 48, 32766, 32767}));
-            s.SaveInt(keys::settings, keys::iron, pick({0, 5, 32766}));
-            s.SaveInt(keys::settings, keys::soundOpt, pick({1, 2}));
+                s.saveInt(keys::items, key, pick({0, 0, 1, 2, 3, -1}));
+            s.saveInt(keys::settings, keys::diamond, pick({0, 18, 48, 32766, 32767}));
+            s.saveInt(keys::settings, keys::iron, pick({0, 5, 32766}));
+            s.saveInt(keys::settings, keys::soundOpt, pick({1, 2}));
             for (const Achievement& a : achievementCatalogue())
-                s.SaveInt(keys::avda, a.key, pick({0, 1, 1, 2}));
+                s.saveInt(keys::avda, a.key, pick({0, 1, 1, 2}));
             h.dialogs.shown.clear();
             h.audio.clear();
         }
@@ -186,7 +186,7 @@ class TestSoak : public QObject {
 
             const Control& vexo = h.ctl(QStringLiteral("Vexo"));
             const Control& tnt = h.ctl(QStringLiteral("Vexotnt"));
-            SOAK_EXPECT(vexo.top <= Gamepage::laneTop && (Gamepage::laneTop - vexo.top) % 500 == 0,
+            SOAK_EXPECT(vexo.top <= GameScreen::laneTop && (GameScreen::laneTop - vexo.top) % 500 == 0,
                         "the lion is off its lane");
             SOAK_EXPECT(vexo.left > -200 && vexo.left <= 14310, "the lion walked off the screen");
             SOAK_EXPECT(tnt.left > -150 && tnt.left <= 14310, "the dynamite lion walked off the screen");
@@ -231,7 +231,7 @@ class TestSoak : public QObject {
         }
 
         Harness& h;
-        Gamepage& game;
+        GameScreen& game;
         QRandomGenerator rng;
         GameStart start;
         QHash<QString, int> achievements;
@@ -260,7 +260,7 @@ private slots:
         const QString storePath =
             memory && memory->isValid() ? memory->filePath(QStringLiteral("TAROVIN/TAROVIN.ini")) : QString();
         Harness h(storePath);
-        auto& game = h.add<Gamepage>();
+        auto& game = h.add<GameScreen>();
         h.random.reseed(seed);
         QRandomGenerator answers(seed ^ 0x5eedu);
         h.dialogs.autoAnswer = [&answers](const ScriptedDialogs::Shown&) {

@@ -1,5 +1,5 @@
-#include "screens/menu/About.h"
-#include "screens/menu/Start.h"
+#include "screens/menu/AboutScreen.h"
+#include "screens/menu/MenuScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 
@@ -25,8 +25,8 @@ private slots:
     void opensCalmWithItsTexts()
     {
         Harness h;
-        h.add<Start>();
-        h.add<About>();
+        h.add<MenuScreen>();
+        h.add<AboutScreen>();
         h.start("Start");
         openAbout(h);
         QCOMPARE(h.current().title(), QString("咕嚕果"));
@@ -79,9 +79,9 @@ private slots:
         QFETCH(QStringList, afterDoubleClick);
         QFETCH(QStringList, afterLaterClicks);
         Harness h;
-        auto& about = h.add<About>();
+        auto& about = h.add<AboutScreen>();
         if (soundOpt >= 0)
-            h.store.SaveInt(keys::settings, keys::soundOpt, soundOpt);
+            h.store.saveInt(keys::settings, keys::soundOpt, soundOpt);
         h.start("About");
 
         h.click("Vexohead");
@@ -128,10 +128,10 @@ private slots:
         QFETCH(bool, awarded);
         QFETCH(QStringList, sounds);
         Harness h;
-        h.add<About>();
-        h.store.SaveInt(keys::settings, keys::soundOpt, soundOpt);
+        h.add<AboutScreen>();
+        h.store.saveInt(keys::settings, keys::soundOpt, soundOpt);
         if (stored >= 0)
-            h.store.SaveInt(keys::avda, "ANGRY", stored);
+            h.store.saveInt(keys::avda, "ANGRY", stored);
         h.start("About");
 
         h.doubleClick("Vexohead");
@@ -169,8 +169,8 @@ private slots:
         QFETCH(bool, byButton);
         QFETCH(QStringList, events);
         Harness h;
-        h.add<Start>();
-        h.add<About>();
+        h.add<MenuScreen>();
+        h.add<AboutScreen>();
         h.start("Start");
         openAbout(h);
         h.doubleClick("Vexohead");
@@ -188,8 +188,8 @@ private slots:
     void reopeningShowsTheCalmLionAgain()
     {
         Harness h;
-        h.add<Start>();
-        h.add<About>();
+        h.add<MenuScreen>();
+        h.add<AboutScreen>();
         h.start("Start");
         openAbout(h);
         h.doubleClick("Vexohead");
@@ -206,15 +206,15 @@ private slots:
     void theSoundOptionIsReadAtEveryOpening()
     {
         Harness h;
-        h.add<Start>();
-        h.add<About>();
+        h.add<MenuScreen>();
+        h.add<AboutScreen>();
         h.start("Start");
         openAbout(h);
         h.click("Vexohead");
         QCOMPARE(h.audio.played, QStringList{"VEXO"});
         h.click("Aboutexit");
 
-        h.store.SaveInt(keys::settings, keys::soundOpt, 1); // as the settings screen would
+        h.store.saveInt(keys::settings, keys::soundOpt, 1); // as the settings screen would
         openAbout(h);
         h.click("Vexohead");
         h.doubleClick("Vexohead");

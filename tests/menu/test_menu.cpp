@@ -1,4 +1,4 @@
-#include "screens/menu/Start.h"
+#include "screens/menu/MenuScreen.h"
 #include "screens/menu/Tips.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
@@ -45,7 +45,7 @@ class TestMenu : public QObject {
     static QStringList keysOf(Harness& h, const QString& section)
     {
         QStringList names;
-        if (auto rows = h.store.GetAll(section))
+        if (auto rows = h.store.getAll(section))
             for (const auto& row : *rows)
                 names << row.first + "=" + row.second;
         names.sort();
@@ -56,13 +56,13 @@ private slots:
     void anEmptyStoreGetsExactlyTheStartUpKeys()
     {
         Harness h;
-        h.add<Start>();
+        h.add<MenuScreen>();
         h.start("Start");
         QCOMPARE(keysOf(h, keys::settings), (QStringList{"DIAMOND=0", "IRON=0", "SOUNDOPT=2"}));
         QCOMPARE(keysOf(h, keys::items), (QStringList{"AUTOFOOD=0", "GIFT=0", "NIGHTUI=0", "NOTNT=0", "SCOREX=0",
                                                        "SLOWLION=0", "TOTEM=0"}));
-        QVERIFY(!h.store.GetAll(keys::pet));
-        QVERIFY(!h.store.GetAll(keys::avda));
+        QVERIFY(!h.store.getAll(keys::pet));
+        QVERIFY(!h.store.getAll(keys::avda));
         QVERIFY(!h.ctl("ErrComdlg").visible);
         QVERIFY(!h.ctl("avdatxt").visible);
         QCOMPARE(h.current().widthTwips(), 14370);
@@ -94,8 +94,8 @@ private slots:
         QFETCH(int, stored);
         QFETCH(QString, after);
         Harness h;
-        h.add<Start>();
-        h.store.SaveInt(section, key, stored);
+        h.add<MenuScreen>();
+        h.store.saveInt(section, key, stored);
         h.start("Start");
         QCOMPARE(h.storedText(section, key), after);
     }
@@ -103,7 +103,7 @@ private slots:
     void lettersInAKeyAreReplacedByTheDefault()
     {
         Harness h;
-        auto& menu = h.add<Start>();
+        auto& menu = h.add<MenuScreen>();
         QDir().mkpath(QFileInfo(h.store.path()).path());
         QFile f(h.store.path());
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -119,7 +119,7 @@ private slots:
     void aDamagedFileStillStartsTheMenu()
     {
         Harness h;
-        h.add<Start>();
+        h.add<MenuScreen>();
         QDir().mkpath(QFileInfo(h.store.path()).path());
         QFile f(h.store.path());
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -148,7 +148,7 @@ private slots:
         QFETCH(double, r);
         QFETCH(int, tip);
         Harness h;
-        h.add<Start>();
+        h.add<MenuScreen>();
         h.random.push(r);
         h.start("Start");
         QCOMPARE(h.random.seeds, 1);
@@ -171,7 +171,7 @@ private slots:
         QFETCH(QString, text);
         for (auto [r, tip] : {std::pair{0.0, 1}, {0.3, 7}, {0.99, 22}}) {
             Harness h;
-            h.add<Start>();
+            h.add<MenuScreen>();
             h.clock.set(QDateTime(day, QTime(23, 59)));
             h.random.push(r);
             h.start("Start");
@@ -196,7 +196,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, screen);
         Harness h;
-        h.add<Start>();
+        h.add<MenuScreen>();
         h.start("Start");
         h.click(button);
         QCOMPARE(h.currentName(), screen);
@@ -211,8 +211,8 @@ private slots:
     void soundOffMakesTheMenuSilent()
     {
         Harness h;
-        h.add<Start>();
-        h.store.SaveInt("SETTINGS", "SOUNDOPT", 1);
+        h.add<MenuScreen>();
+        h.store.saveInt("SETTINGS", "SOUNDOPT", 1);
         h.start("Start");
         h.doubleClick("Image1");
         h.dialogs.expectMessage(MsgOk);
@@ -224,7 +224,7 @@ private slots:
     void closeAsksAndEndsAtOnceOnOk()
     {
         Harness h;
-        h.add<Start>();
+        h.add<MenuScreen>();
         h.start("Start");
         h.dialogs.expectMessage(MsgCancel);
         h.click("Close");
@@ -242,7 +242,7 @@ private slots:
     void themeChangeIsNotThereYet()
     {
         Harness h;
-        h.add<Start>();
+        h.add<MenuScreen>();
         h.start("Start");
         h.dialogs.expectMessage(MsgOk);
         h.click("Cmdskin");
@@ -254,14 +254,14 @@ private slots:
     void theTitleEasterEggIsAwardedOnceAfterArming()
     {
         Harness h;
-        h.add<Start>();
+        h.add<MenuScreen>();
         h.start("Start");
         h.doubleClick("Image1"); // not armed yet: the sound, no notice
         QCOMPARE(h.audio.played, QStringList{"VEXO"});
         QVERIFY(!h.ctl("avdatxt").visible);
         QCOMPARE(h.stored("AVDA", "TITLE", 0), 0);
 
-        h.store.SaveInt("AVDA", "TITLE", 1); // as the achievements screen arms it
+        h.store.saveInt("AVDA", "TITLE", 1); // as the achievements screen arms it
         h.doubleClick("Image1");
         QCOMPARE(h.audio.played, (QStringList{"VEXO", "VEXO"})); // the award adds no sound here
         QVERIFY(h.ctl("avdatxt").visible);

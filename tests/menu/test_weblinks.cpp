@@ -1,4 +1,4 @@
-#include "screens/menu/Start.h"
+#include "screens/menu/MenuScreen.h"
 #include "screens/menu/WebLinks.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
@@ -88,8 +88,8 @@ private slots:
     {
         QFETCH(bool, placeholder);
         Harness h;
-        h.add<Start>(placeholder ? placeholderSite : releaseSite);
-        h.store.SaveInt(keys::settings, keys::soundOpt, 2);
+        h.add<MenuScreen>(placeholder ? placeholderSite : releaseSite);
+        h.store.saveInt(keys::settings, keys::soundOpt, 2);
         h.start("Start");
         for (int press = 0; press < 2; ++press) {
             h.click("Newver");
@@ -152,8 +152,8 @@ private slots:
     {
         QFETCH(int, soundOpt);
         Harness h;
-        h.add<Start>(releaseSite);
-        h.store.SaveInt(keys::settings, keys::soundOpt, soundOpt);
+        h.add<MenuScreen>(releaseSite);
+        h.store.saveInt(keys::settings, keys::soundOpt, soundOpt);
         h.start("Start");
         h.click("Quorelnet");
         h.click("Email");
@@ -181,7 +181,7 @@ private slots:
         QFETCH(QString, fetched);
         QFETCH(bool, told);
         Harness h;
-        h.add<Start>(releaseSite);
+        h.add<MenuScreen>(releaseSite);
         h.start("Start");
         h.click("Newver");
         // The menu does not wait for the answer: it keeps taking clicks.
@@ -207,7 +207,7 @@ private slots:
     void anAnswerAfterLeavingTheMenuIsDropped()
     {
         Harness h;
-        h.add<Start>(releaseSite);
+        h.add<MenuScreen>(releaseSite);
         h.start("Start");
         h.click("Newver");
         h.click("Play"); // off to a game before the answer comes
@@ -228,7 +228,7 @@ private slots:
     void pressesDuringACheckStartNoSecondOne()
     {
         Harness h;
-        h.add<Start>(releaseSite);
+        h.add<MenuScreen>(releaseSite);
         h.start("Start");
         h.click("Newver");
         h.click("Newver");
@@ -246,7 +246,7 @@ private slots:
     void theProbeShowsTheInstallButtonOnlyWithoutFileDialogs()
     {
         Harness h;
-        h.add<Start>(releaseSite);
+        h.add<MenuScreen>(releaseSite);
         h.start("Start");
         QVERIFY(!h.ctl("ErrComdlg").visible);
 
@@ -280,11 +280,11 @@ private slots:
         QFETCH(QString, question);
         QFETCH(int, answer);
         Harness h;
-        h.add<Start>(releaseSite);
+        h.add<MenuScreen>(releaseSite);
         h.web.dialogsAvailable = false; // so that ErrComdlg can be pressed
         h.start("Start");
         QVERIFY(h.ctl("ErrComdlg").visible);
-        const auto before = h.store.GetAll(keys::settings);
+        const auto before = h.store.getAll(keys::settings);
 
         h.dialogs.expectMessage(answer);
         h.click(button);
@@ -298,7 +298,7 @@ private slots:
         QCOMPARE(h.currentName(), QString("Start"));
         QVERIFY(!h.navigator.ended());
         QVERIFY(h.web.opened.isEmpty() && h.web.requests.isEmpty());
-        QCOMPARE(h.store.GetAll(keys::settings), before);
+        QCOMPARE(h.store.getAll(keys::settings), before);
         QVERIFY(h.ctl("ErrComdlg").visible); // stays until the menu is next loaded
     }
 };

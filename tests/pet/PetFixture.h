@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/pet/Petpage.h"
+#include "screens/pet/PetScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 
@@ -22,7 +22,7 @@ struct Lion {
 
 inline void storeLion(Harness& h, const Lion& lion)
 {
-    h.store.SaveAll({{keys::pet, keys::food, lion.food},
+    h.store.saveAll({{keys::pet, keys::food, lion.food},
                      {keys::pet, keys::happy, lion.mood},
                      {keys::pet, keys::loveer, lion.closeness},
                      {keys::pet, keys::clear, lion.clean},
@@ -31,7 +31,7 @@ inline void storeLion(Harness& h, const Lion& lion)
 
 inline void storeLastVisit(Harness& h, const QDateTime& at)
 {
-    h.store.SaveAll({{keys::settings, keys::year, at.date().year()},
+    h.store.saveAll({{keys::settings, keys::year, at.date().year()},
                      {keys::settings, keys::month, at.date().month()},
                      {keys::settings, keys::day, at.date().day()},
                      {keys::settings, keys::hour, at.time().hour()},
@@ -40,18 +40,18 @@ inline void storeLastVisit(Harness& h, const QDateTime& at)
 
 inline void storeBirth(Harness& h, const QDate& born)
 {
-    h.store.SaveAll({{keys::pet, keys::pYear, born.year()},
+    h.store.saveAll({{keys::pet, keys::pYear, born.year()},
                      {keys::pet, keys::pMonth, born.month()},
                      {keys::pet, keys::pDay, born.day()}});
 }
 
 // A lion born today, last seen right now, with sound on; at is "now".
-inline Petpage& openWith(Harness& h, const Lion& lion, const QDateTime& lastVisit = now, const QDate& born = now.date(),
+inline PetScreen& openWith(Harness& h, const Lion& lion, const QDateTime& lastVisit = now, const QDate& born = now.date(),
                          const QDateTime& at = now)
 {
-    Petpage& page = h.add<Petpage>();
+    PetScreen& page = h.add<PetScreen>();
     h.clock.set(at);
-    h.store.SaveInt(keys::settings, keys::soundOpt, 2);
+    h.store.saveInt(keys::settings, keys::soundOpt, 2);
     storeLion(h, lion);
     storeLastVisit(h, lastVisit);
     storeBirth(h, born);

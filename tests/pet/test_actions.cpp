@@ -74,7 +74,7 @@ private slots:
     {
         Harness h;
         openWith(h, {});
-        h.store.SaveInt(keys::settings, keys::soundOpt, 1);
+        h.store.saveInt(keys::settings, keys::soundOpt, 1);
         reopen(h);
         h.audio.clear();
         for (const char* b : {"Food", "Play", "clear"})
@@ -100,8 +100,8 @@ private slots:
         QFETCH(int, bornDaysAgo);
         QFETCH(QString, nextVisit);
         Harness h;
-        h.store.SaveInt(keys::items, keys::gift, 2);
-        h.store.SaveInt(keys::avda, "PET", 1);
+        h.store.saveInt(keys::items, keys::gift, 2);
+        h.store.saveInt(keys::avda, "PET", 1);
         const QDate born = now.date().addDays(-bornDaysAgo);
         openWith(h, {-30, -7, -16, 1, stage}, now, born);
         QCOMPARE(h.ctl("Vexo").visible, false);
@@ -145,7 +145,7 @@ private slots:
     {
         QFETCH(int, answer);
         Harness h;
-        h.store.SaveInt(keys::items, keys::gift, 0);
+        h.store.saveInt(keys::items, keys::gift, 0);
         openWith(h, {50, 50, 50, 2, 4}, now.addSecs(-600));
         h.clock.set(now.addSecs(1200));
         h.audio.clear();
@@ -234,7 +234,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(bool, drags);
         Harness h;
-        Petpage& page = openWith(h, {80, 80, 50, 2, 2});
+        PetScreen& page = openWith(h, {80, 80, 50, 2, 2});
         h.random.push(0.0); // a draw that turns a lion walking right
         noTurns(h);
         h.mouseDown("Vexo", MouseButton(button), 100, 100);
@@ -279,7 +279,7 @@ private slots:
         QFETCH(int, left);
         QFETCH(int, top);
         Harness h;
-        Petpage& page = openWith(h, {80, 80, 50, 2, stage});
+        PetScreen& page = openWith(h, {80, 80, 50, 2, stage});
         Control* lion = &h.ctl("Vexo");
         const int grab = 150;
         h.mouseDown("Vexo", MouseButton::Left, grab, grab);
@@ -299,7 +299,7 @@ private slots:
     void aWalkingLionClimbsTheBedAndTurnsAtTheEdges()
     {
         Harness h;
-        Petpage& page = openWith(h, {80, 80, 50, 2, 2});
+        PetScreen& page = openWith(h, {80, 80, 50, 2, 2});
         noTurns(h);
         const Control& lion = h.ctl("Vexo");
         h.advance(19 * tick);
@@ -342,7 +342,7 @@ private slots:
         QFETCH(double, draw);
         QFETCH(int, walkDir);
         Harness h;
-        Petpage& page = openWith(h, {10, 80, 50, 2, 2});
+        PetScreen& page = openWith(h, {10, 80, 50, 2, 2});
         h.random.push(draw);
         h.advance(1670);
         QCOMPARE(int(page.walkDir), walkDir);
@@ -365,7 +365,7 @@ private slots:
     void aSleepCycleCostsEightSatiety()
     {
         Harness h;
-        Petpage& page = openWith(h, {80, 80, 50, 2, 2});
+        PetScreen& page = openWith(h, {80, 80, 50, 2, 2});
         // Ten draws before the nap; a turning draw waits for after it.
         noTurns(h, 10);
         h.random.push(0.0);
@@ -396,7 +396,7 @@ private slots:
     void aSleepingLionCanBeTouchedAndDraggedButSleepsOn()
     {
         Harness h;
-        Petpage& page = openWith(h, {80, 80, 50, 2, 2});
+        PetScreen& page = openWith(h, {80, 80, 50, 2, 2});
         noTurns(h);
         h.advance(napAfterMs);
         QVERIFY(page.sleeping);
@@ -414,7 +414,7 @@ private slots:
     void leavingDuringASleepComesBackToAWalkingLion()
     {
         Harness h;
-        Petpage& page = openWith(h, {80, 80, 50, 2, 2});
+        PetScreen& page = openWith(h, {80, 80, 50, 2, 2});
         noTurns(h);
         h.advance(napAfterMs + 5000);
         QVERIFY(page.sleeping);
@@ -428,7 +428,7 @@ private slots:
     void walkingTicksCarryOverBetweenVisits()
     {
         Harness h;
-        Petpage& page = openWith(h, {80, 80, 50, 2, 2});
+        PetScreen& page = openWith(h, {80, 80, 50, 2, 2});
         noTurns(h);
         h.advance(100 * tick);
         reopen(h);

@@ -15,7 +15,7 @@ class TestAgeing : public QObject {
     static QStringList section(Harness& h, const QString& name)
     {
         QStringList rows;
-        if (auto all = h.store.GetAll(name))
+        if (auto all = h.store.getAll(name))
             for (const auto& [k, v] : *all)
                 rows << k + "=" + v;
         rows.sort();
@@ -28,7 +28,7 @@ private slots:
     void firstOpeningOnAFreshStoreCreatesEveryKeyAndOffersTheGiftBox()
     {
         Harness h;
-        h.add<Petpage>();
+        h.add<PetScreen>();
         h.clock.set(now);
         h.start("Petpage");
 
@@ -36,7 +36,7 @@ private slots:
                                                       "PMONTH=3", "PYEAR=2026", "STAU=1"}));
         QCOMPARE(section(h, keys::settings),
                  (QStringList{"DAY=12", "HOUR=9", "MINUTE=0", "MONTH=3", "YEAR=2026"}));
-        QVERIFY(!h.store.GetAll(keys::avda));
+        QVERIFY(!h.store.getAll(keys::avda));
         QCOMPARE(h.ctl("petname").caption, QString("目前沒有獅子"));
         for (const char* c : {"ImageGift", "nopettxt", "use"})
             QVERIFY2(shown(h, c), c);
@@ -91,8 +91,8 @@ private slots:
         Harness h;
         // Late in the evening, so that every absence lies on the same day.
         const QDateTime evening(now.date(), QTime(23, 59));
-        Petpage& page = h.add<Petpage>();
-        h.store.SaveInt(keys::settings, keys::soundOpt, 2);
+        PetScreen& page = h.add<PetScreen>();
+        h.store.saveInt(keys::settings, keys::soundOpt, 2);
         storeLion(h, {food, mood, 50, 2, 2});
         storeLastVisit(h, evening.addSecs(-60 * minutes));
         storeBirth(h, now.date());
@@ -133,7 +133,7 @@ private slots:
         QFETCH(int, closenessAfter);
         QFETCH(int, stageAfter);
         Harness h;
-        h.store.SaveInt(keys::avda, "PETEXIT", 1);
+        h.store.saveInt(keys::avda, "PETEXIT", 1);
         openWith(h, {food, mood, closeness, 2, 2}, now.addDays(-days), now.date().addDays(-days));
 
         QCOMPARE(h.stored(keys::pet, keys::loveer), closenessAfter);
@@ -221,7 +221,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QRect, lion);
         Harness h;
-        h.store.SaveInt(keys::avda, "PET", 1);
+        h.store.saveInt(keys::avda, "PET", 1);
         const QDateTime at(today, now.time());
         openWith(h, {80, 80, 50, 2, stage}, at, today.addDays(-daysOld), at);
 
@@ -260,7 +260,7 @@ private slots:
         QFETCH(int, daysAway);
         QFETCH(bool, goneAtFirst);
         Harness h;
-        h.store.SaveInt(keys::avda, "PETEXIT", 1);
+        h.store.saveInt(keys::avda, "PETEXIT", 1);
         // Well fed and happy, so only the absence counts.
         const QDateTime at(today, now.time());
         openWith(h, {100, 100, 50, 2, stage}, at.addDays(-daysAway), today, at);
@@ -331,7 +331,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(int, value);
         Harness h;
-        Petpage& page = h.add<Petpage>();
+        PetScreen& page = h.add<PetScreen>();
         h.clock.set(now);
         // A neglected lion: taken at face value or carried over into a real
         // date or time, the group the broken value belongs to (last date,
@@ -346,7 +346,7 @@ private slots:
             storeLastVisit(h, QDateTime(now.date(), QTime(5, 0)));
         else
             storeLastVisit(h, QDateTime(QDate(2025, 2, 3), now.time()));
-        h.store.SaveInt(section, key, value);
+        h.store.saveInt(section, key, value);
         h.start("Petpage");
 
         QCOMPARE(int(page.petState), 2);
@@ -373,8 +373,8 @@ private slots:
         // still shown, and nothing is awarded or stored for it.
         QFETCH(int, stage);
         Harness h;
-        h.store.SaveInt(keys::avda, "PET", 1);
-        h.store.SaveInt(keys::avda, "PETEXIT", 1);
+        h.store.saveInt(keys::avda, "PET", 1);
+        h.store.saveInt(keys::avda, "PETEXIT", 1);
         openWith(h, {64, 70, 50, 2, stage});
 
         QCOMPARE(h.ctl("petname").caption, QString("目前沒有獅子"));

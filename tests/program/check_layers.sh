@@ -11,8 +11,8 @@ allowed() {
         store/*) echo "store" ;;
         services/*) echo "services" ;;
         toolkit/*) echo "toolkit store services" ;;
-        screens/achievements/*) echo "screens/achievements screens/ScreenNames.h toolkit store services" ;;
-        screens/*/*) echo "${1%/*} screens/achievements/Achievements.h screens/ScreenNames.h toolkit store services" ;;
+        screens/achievements/*) echo "screens/achievements screens/ScreenNames.h screens/MenuChild.h toolkit store services" ;;
+        screens/*/*) echo "${1%/*} screens/achievements/Achievements.h screens/ScreenNames.h screens/MenuChild.h toolkit store services" ;;
         screens/*) echo "toolkit store services" ;;
         frontend/*) echo "frontend toolkit store services" ;;
         program/*) echo "program frontend screens toolkit store services" ;;

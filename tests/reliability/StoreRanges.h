@@ -27,7 +27,7 @@ inline QMap<QString, QString> rawKeys(Harness& h)
 {
     QMap<QString, QString> all;
     for (const StoreSection& section : keys::sections)
-        if (auto rows = h.store.GetAll(section))
+        if (auto rows = h.store.getAll(section))
             for (const auto& [k, v] : *rows)
                 all.insert(section.text() + "/" + k, v);
     return all;

@@ -26,7 +26,7 @@ int main(int argc, char** argv)
         QList<tarovin::SettingsStore::Entry> batch;
         for (int k = 1; k <= 40; ++k)
             batch.append({QStringLiteral("ITEMS"), QStringLiteral("K%1").arg(k), n});
-        store.SaveAll(batch);
+        store.saveAll(batch);
         const QString error = tarovin::savefile::writeWhole(
             args[1], tarovin::savefile::exportText(store, QDate(2026, 12, 10)));
         if (!error.isEmpty()) {

@@ -1,10 +1,10 @@
-#include "screens/achievements/Avdacts.h"
-#include "screens/menu/About.h"
-#include "screens/menu/Start.h"
-#include "screens/game/Gamepage.h"
-#include "screens/pet/Petpage.h"
-#include "screens/settings/Settings.h"
-#include "screens/shop/Shop.h"
+#include "screens/achievements/AchievementsScreen.h"
+#include "screens/menu/AboutScreen.h"
+#include "screens/menu/MenuScreen.h"
+#include "screens/game/GameScreen.h"
+#include "screens/pet/PetScreen.h"
+#include "screens/settings/SettingsScreen.h"
+#include "screens/shop/ShopScreen.h"
 #include "store/Keys.h"
 #include "tests/reliability/StoreRanges.h"
 #include "tests/support/Harness.h"
@@ -94,13 +94,13 @@ private slots:
         }
         for (const QString& screen : screens) {
             Harness h;
-            h.add<Start>();
-            h.add<Gamepage>();
-            h.add<Shop>();
-            h.add<Avdacts>();
-            h.add<Petpage>();
-            h.add<Settings>();
-            h.add<About>();
+            h.add<MenuScreen>();
+            h.add<GameScreen>();
+            h.add<ShopScreen>();
+            h.add<AchievementsScreen>();
+            h.add<PetScreen>();
+            h.add<SettingsScreen>();
+            h.add<AboutScreen>();
             writeRaw(h, ini);
             const auto before = rawKeys(h);
             h.start(screen);

@@ -1,5 +1,5 @@
 #include "screens/settings/SaveFile.h"
-#include "screens/settings/Settings.h"
+#include "screens/settings/SettingsScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 #include "tests/support/OrdinaryUser.h"
@@ -67,11 +67,11 @@ struct Fixture {
     Harness h;
     Fixture()
     {
-        h.add<Settings>();
+        h.add<SettingsScreen>();
         h.clock.set(QDateTime(QDate(2026, 1, 5), QTime(9, 30)));
-        h.store.SaveInt(keys::settings, keys::soundOpt, 1);
-        h.store.SaveInt(keys::settings, keys::diamond, 12);
-        h.store.SaveInt(keys::items, keys::totem, 3);
+        h.store.saveInt(keys::settings, keys::soundOpt, 1);
+        h.store.saveInt(keys::settings, keys::diamond, 12);
+        h.store.saveInt(keys::items, keys::totem, 3);
         h.start("Settings");
     }
     QString path(const QString& name) const { return h.dir.filePath(name); }
@@ -127,7 +127,7 @@ private slots:
     void exportOfAnEmptyStoreIsTheBareFrame()
     {
         Harness h;
-        h.add<Settings>();
+        h.add<SettingsScreen>();
         h.clock.set(QDateTime(QDate(2026, 1, 5), QTime(23, 59)));
         h.start("Settings");
         const QString path = h.dir.filePath("empty.tvd");
@@ -174,20 +174,20 @@ private slots:
         QFETCH(QStringList, sections);
         QFETCH(QByteArray, blocks);
         Harness h;
-        h.add<Settings>();
+        h.add<SettingsScreen>();
         h.clock.set(QDateTime(QDate(2026, 11, 28), QTime(8, 0)));
         // Written in an order of their own; the file follows the store's listing.
         if (sections.contains("AVDA"))
-            h.store.SaveInt(keys::avda, "TITLE", 2);
+            h.store.saveInt(keys::avda, "TITLE", 2);
         if (sections.contains("PET"))
-            h.store.SaveInt(keys::pet, keys::food, 50);
+            h.store.saveInt(keys::pet, keys::food, 50);
         if (sections.contains("ITEMS")) {
-            h.store.SaveInt(keys::items, keys::totem, -3);
-            h.store.SaveInt(keys::items, keys::gift, 1);
+            h.store.saveInt(keys::items, keys::totem, -3);
+            h.store.saveInt(keys::items, keys::gift, 1);
         }
         if (sections.contains("SETTINGS")) {
-            h.store.SaveInt(keys::settings, keys::soundOpt, 2);
-            h.store.SaveInt(keys::settings, keys::diamond, 12);
+            h.store.saveInt(keys::settings, keys::soundOpt, 2);
+            h.store.saveInt(keys::settings, keys::diamond, 12);
         }
         h.start("Settings");
         const QString path = h.dir.filePath("all.tvd");
@@ -326,18 +326,18 @@ private slots:
     void exportThenImportWithYesRestoresEveryKeyAndKeepsNewerOnes()
     {
         Fixture t;
-        t.h.store.SaveInt(keys::pet, keys::food, 44);
-        t.h.store.SaveInt(keys::avda, "TITLE", 2);
+        t.h.store.saveInt(keys::pet, keys::food, 44);
+        t.h.store.saveInt(keys::avda, "TITLE", 2);
         const QStringList before = dump(t.h);
         const QByteArray saved = t.exportBytes();
         QVERIFY(saved.contains("        DIAMOND = 12\r\n"));
 
         // Play on: values change and a key appears that the save never knew.
-        t.h.store.SaveInt(keys::settings, keys::diamond, 99);
-        t.h.store.SaveInt(keys::items, keys::totem, 0);
-        t.h.store.SaveInt(keys::pet, keys::food, -7);
-        t.h.store.SaveInt(keys::avda, "TITLE", 1);
-        t.h.store.SaveInt(keys::settings, keys::maxScore, 5000);
+        t.h.store.saveInt(keys::settings, keys::diamond, 99);
+        t.h.store.saveInt(keys::items, keys::totem, 0);
+        t.h.store.saveInt(keys::pet, keys::food, -7);
+        t.h.store.saveInt(keys::avda, "TITLE", 1);
+        t.h.store.saveInt(keys::settings, keys::maxScore, 5000);
         t.h.clock.set(QDateTime(QDate(2026, 3, 1), QTime(12, 0)));
 
         QCOMPARE(t.import(t.path("export.tvd"), MsgYes, 1), QStringList{question + "2026,1,5"});
@@ -503,7 +503,7 @@ private slots:
         const QString store = dir.filePath("TAROVIN.ini");
         QVERIFY(writeDamagedStore(store));
         Harness h(store);
-        h.add<Settings>();
+        h.add<SettingsScreen>();
         h.start("Settings");
         const QString file = dir.filePath("save.tvd");
         QFile save(file);
@@ -549,7 +549,7 @@ private slots:
             QCOMPARE(storeOnDisk(store), before);
         }
         // Writable again: the next write lands, the refused import does not.
-        QVERIFY(t.h.store.SaveInt(keys::pet, keys::food, 50));
+        QVERIFY(t.h.store.saveInt(keys::pet, keys::food, 50));
         QCOMPARE(storeOnDisk(store), merged(before, {"PET/FOOD=50"}));
     }
 
@@ -609,8 +609,8 @@ private slots:
         // A hand-edited store: a value with a line break must not smuggle a
         // line of its own into the save.
         Harness h;
-        h.add<Settings>();
-        h.store.SaveInt(keys::items, keys::gift, 1);
+        h.add<SettingsScreen>();
+        h.store.saveInt(keys::items, keys::gift, 1);
         QSettings raw(h.store.path(), QSettings::IniFormat);
         raw.setValue("ITEMS/NOTE", "x\r\n  CLASS SETTINGS\r\n  DIAMOND = 30000");
         raw.sync();

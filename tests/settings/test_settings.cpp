@@ -1,4 +1,4 @@
-#include "screens/settings/Settings.h"
+#include "screens/settings/SettingsScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 #include "tests/support/ReadOnlyPath.h"
@@ -38,7 +38,7 @@ private slots:
         QFETCH(QString, afterClick);
         QFETCH(QStringList, sounds);
         Harness h;
-        auto& screen = h.add<Settings>();
+        auto& screen = h.add<SettingsScreen>();
         if (stored != "<missing>") {
             QDir().mkpath(QFileInfo(h.store.path()).path());
             QFile f(h.store.path());
@@ -69,8 +69,8 @@ private slots:
     {
         for (int option : {1, 2}) {
             Harness h;
-            h.add<Settings>();
-            h.store.SaveInt(keys::settings, keys::soundOpt, option);
+            h.add<SettingsScreen>();
+            h.store.saveInt(keys::settings, keys::soundOpt, option);
             h.start("Settings");
             h.dialogs.expectMessage(MsgCancel);
             h.click("Delcookie");
@@ -85,10 +85,10 @@ private slots:
     void wipingWithOkEndsAtOnceOnAnEmptyStore()
     {
         Harness h;
-        h.add<Settings>();
+        h.add<SettingsScreen>();
         for (const QString& section : keys::allSections)
-            h.store.SaveInt(section, "SOMEKEY", 7);
-        h.store.SaveInt(keys::settings, keys::soundOpt, 2);
+            h.store.saveInt(section, "SOMEKEY", 7);
+        h.store.saveInt(keys::settings, keys::soundOpt, 2);
         h.start("Settings");
         h.dialogs.expectMessage(MsgOk);
         h.click("Delcookie");
@@ -104,7 +104,7 @@ private slots:
         // No close handler ran: the menu's load would have written its keys
         // again, and the screen's own close handling would have stopped sounds.
         for (const QString& section : keys::allSections)
-            QVERIFY2(!h.store.GetAll(section), qPrintable(section));
+            QVERIFY2(!h.store.getAll(section), qPrintable(section));
         QCOMPARE(h.audio.stops, 0);
         QVERIFY(!QFile::exists(h.store.path()) || QFile(h.store.path()).size() == 0);
     }
@@ -112,9 +112,9 @@ private slots:
     void wipingWithCancelKeepsEverything()
     {
         Harness h;
-        h.add<Settings>();
-        h.store.SaveInt(keys::settings, keys::diamond, 12);
-        h.store.SaveInt(keys::pet, keys::food, 40);
+        h.add<SettingsScreen>();
+        h.store.saveInt(keys::settings, keys::diamond, 12);
+        h.store.saveInt(keys::pet, keys::food, 40);
         h.start("Settings");
         h.dialogs.expectMessage(MsgCancel);
         h.click("Delcookie");
@@ -131,7 +131,7 @@ private slots:
         const QString path = dir.filePath("TAROVIN.ini");
         QVERIFY(QDir().mkpath(path));
         Harness h(path);
-        h.add<Settings>();
+        h.add<SettingsScreen>();
         h.start("Settings");
         h.dialogs.expectMessage(MsgOk);
         h.dialogs.expectMessage(MsgOk);
@@ -151,7 +151,7 @@ private slots:
         const QString path = dir.filePath("TAROVIN.ini");
         QVERIFY(writeDamagedStore(path));
         Harness h(path);
-        h.add<Settings>();
+        h.add<SettingsScreen>();
         h.start("Settings");
         h.dialogs.expectMessage(MsgOk);
         h.click("Delcookie");
@@ -171,8 +171,8 @@ private slots:
     {
         QFETCH(bool, folder);
         Harness h;
-        h.add<Settings>();
-        QVERIFY(h.store.SaveAll({{keys::settings, keys::soundOpt, 1}, {keys::settings, keys::diamond, 12},
+        h.add<SettingsScreen>();
+        QVERIFY(h.store.saveAll({{keys::settings, keys::soundOpt, 1}, {keys::settings, keys::diamond, 12},
                                  {keys::pet, keys::food, 40}}));
         const QString path = h.store.path();
         const QStringList before = storeOnDisk(path);
@@ -208,8 +208,8 @@ private slots:
     {
         QFETCH(bool, byButton);
         Harness h;
-        h.add<Settings>();
-        h.store.SaveInt(keys::settings, keys::soundOpt, 2);
+        h.add<SettingsScreen>();
+        h.store.saveInt(keys::settings, keys::soundOpt, 2);
         h.start("Settings");
         if (byButton)
             h.click("Close");
@@ -224,8 +224,8 @@ private slots:
     void theWindowHasItsControlsInPlace()
     {
         Harness h;
-        h.add<Settings>();
-        h.store.SaveInt(keys::settings, keys::soundOpt, 2);
+        h.add<SettingsScreen>();
+        h.store.saveInt(keys::settings, keys::soundOpt, 2);
         h.start("Settings");
         Form& f = h.current();
         QCOMPARE(f.title(), QString("咕嚕果"));

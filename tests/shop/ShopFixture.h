@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/shop/Shop.h"
+#include "screens/shop/ShopScreen.h"
 #include "store/Keys.h"
 #include "tests/support/Harness.h"
 
@@ -11,16 +11,16 @@ namespace tarovin::test::shop {
 // A store as the main menu leaves it, with sound on, a wallet and item counts.
 inline void storeWallet(Harness& h, int diamonds, int iron = 0)
 {
-    h.store.SaveAll({{keys::settings, keys::soundOpt, 2},
+    h.store.saveAll({{keys::settings, keys::soundOpt, 2},
                      {keys::settings, keys::diamond, diamonds},
                      {keys::settings, keys::iron, iron}});
     for (const QString& item : keys::allItems)
-        h.store.EnsureInt(keys::items, item, 0);
+        h.store.ensureInt(keys::items, item, 0);
 }
 
-inline Shop& openShop(Harness& h, int diamonds, int iron = 0)
+inline ShopScreen& openShop(Harness& h, int diamonds, int iron = 0)
 {
-    Shop& shop = h.add<Shop>();
+    ShopScreen& shop = h.add<ShopScreen>();
     storeWallet(h, diamonds, iron);
     h.start(QStringLiteral("Shop"));
     return shop;
@@ -29,7 +29,7 @@ inline Shop& openShop(Harness& h, int diamonds, int iron = 0)
 inline void arm(Harness& h, const QStringList& keys)
 {
     for (const QString& key : keys)
-        h.store.SaveInt(keys::avda, key, 1);
+        h.store.saveInt(keys::avda, key, 1);
 }
 
 inline void select(Harness& h, int item)

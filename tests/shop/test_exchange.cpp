@@ -109,10 +109,10 @@ private slots:
         QFETCH(int, diamondsAfter);
         QFETCH(int, ironAfter);
         Harness h;
-        h.add<Shop>();
+        h.add<ShopScreen>();
         storeWallet(h, diamonds, iron);
         if (sounds.isEmpty())
-            h.store.SaveInt(keys::settings, keys::soundOpt, 1);
+            h.store.saveInt(keys::settings, keys::soundOpt, 1);
         // The balances as a hand-edited store may hold them: the same numbers
         // in a text that only a write replaces, so an exchange that stores
         // the balances unchanged is told from one that stores nothing.
@@ -161,7 +161,7 @@ private slots:
         // The store moved on while the shop was open; a value beyond 16 bits
         // is held at the top on screen, and left alone in the store unless an
         // exchange succeeds.
-        h.store.SaveAll({{keys::settings, keys::diamond, 99999}, {keys::settings, keys::iron, 20}});
+        h.store.saveAll({{keys::settings, keys::diamond, 99999}, {keys::settings, keys::iron, 20}});
         h.dialogs.expectInput("3");
         h.dialogs.expectMessage(MsgOk);
         h.click("CoinToCoin");
@@ -173,7 +173,7 @@ private slots:
 
         // Cancel is an exchange of nothing, and a success: both balances are
         // stored as the shop holds them, the medals beyond 16 bits too.
-        h.store.SaveInt(keys::settings, keys::iron, 70000);
+        h.store.saveInt(keys::settings, keys::iron, 70000);
         h.dialogs.expectInput("");
         h.click("CoinToCoin");
         QCOMPARE(h.storedText(keys::settings, keys::diamond), QString("32767"));
@@ -200,9 +200,9 @@ private slots:
         QFETCH(QStringList, awarded);
         QFETCH(QString, notice);
         Harness h;
-        h.add<Shop>();
+        h.add<ShopScreen>();
         storeWallet(h, diamonds, 310);
-        h.store.SaveInt(keys::items, keys::totem, 10);
+        h.store.saveInt(keys::items, keys::totem, 10);
         h.start("Shop");
         arm(h, {"TENTM", "TWENTY", "FIFTY"}); // armed after the load's own check
         h.dialogs.expectInput(answer);

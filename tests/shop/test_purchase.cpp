@@ -52,9 +52,9 @@ private slots:
         QFETCH(QString, price);
         QFETCH(QString, picture);
         Harness h;
-        h.add<Shop>();
+        h.add<ShopScreen>();
         storeWallet(h, 0);
-        h.store.SaveInt(keys::items, keys::allItems.at(item), 30 + item);
+        h.store.saveInt(keys::items, keys::allItems.at(item), 30 + item);
         h.start("Shop");
         select(h, item);
         QCOMPARE(h.ctl("Pocname").caption, h.ctl("ListPoc").items.at(item));
@@ -96,10 +96,10 @@ private slots:
         QFETCH(QString, sound);
         QFETCH(QString, message);
         Harness h;
-        h.add<Shop>();
+        h.add<ShopScreen>();
         storeWallet(h, diamonds);
         const QString key = keys::allItems.at(item);
-        h.store.SaveInt(keys::items, key, owned);
+        h.store.saveInt(keys::items, key, owned);
         h.start("Shop");
         select(h, item);
         for (int i = 1; i < quantity; ++i)
@@ -129,8 +129,8 @@ private slots:
     void buyingWithNothingSelectedOnlyStoresTheCounts()
     {
         Harness h;
-        h.add<Shop>();
-        h.store.SaveAll({{keys::settings, keys::soundOpt, 2}, {keys::settings, keys::diamond, 40}, {keys::items, keys::totem, 3}});
+        h.add<ShopScreen>();
+        h.store.saveAll({{keys::settings, keys::soundOpt, 2}, {keys::settings, keys::diamond, 40}, {keys::items, keys::totem, 3}});
         h.start("Shop");
         h.click("Pocadd");
         h.click("Pocbuy");
@@ -217,7 +217,7 @@ private slots:
     void balancesOutsideSixteenBitsAreHeldAtTheEnds()
     {
         Harness h;
-        h.add<Shop>();
+        h.add<ShopScreen>();
         storeWallet(h, 99999, -70000);
         h.start("Shop");
         QCOMPARE(h.ctl("dmtxt").caption, QString("32767"));
@@ -231,9 +231,9 @@ private slots:
     void anItemCountNeverWraps()
     {
         Harness h;
-        h.add<Shop>();
+        h.add<ShopScreen>();
         storeWallet(h, 10);
-        h.store.SaveInt(keys::items, keys::scoreX, 2147483647);
+        h.store.saveInt(keys::items, keys::scoreX, 2147483647);
         h.start("Shop");
         select(h, 1);
         h.click("Pocbuy");
@@ -263,9 +263,9 @@ private slots:
         QFETCH(QString, notice);
         QFETCH(QString, color);
         Harness h;
-        h.add<Shop>();
+        h.add<ShopScreen>();
         storeWallet(h, diamonds);
-        h.store.SaveInt(keys::items, keys::totem, totems);
+        h.store.saveInt(keys::items, keys::totem, totems);
         arm(h, {"TENTM", "TWENTY", "FIFTY"});
         h.start("Shop");
         for (const QString& key : QStringList{"TENTM", "TWENTY", "FIFTY"})
@@ -285,10 +285,10 @@ private slots:
     void unarmedAchievementsAreNotAwarded()
     {
         Harness h;
-        h.add<Shop>();
+        h.add<ShopScreen>();
         storeWallet(h, 80);
-        h.store.SaveInt(keys::items, keys::totem, 10);
-        h.store.SaveInt(keys::avda, "FIFTY", 2);
+        h.store.saveInt(keys::items, keys::totem, 10);
+        h.store.saveInt(keys::avda, "FIFTY", 2);
         h.start("Shop");
         QCOMPARE(h.storedText(keys::avda, "TWENTY"), QString("<missing>"));
         QCOMPARE(h.storedText(keys::avda, "TENTM"), QString("<missing>"));
@@ -314,9 +314,9 @@ private slots:
         QFETCH(QStringList, sounds);
         QFETCH(int, tentm);
         Harness h;
-        h.add<Shop>();
+        h.add<ShopScreen>();
         storeWallet(h, diamonds);
-        h.store.SaveInt(keys::items, keys::totem, owned);
+        h.store.saveInt(keys::items, keys::totem, owned);
         h.start("Shop");
         arm(h, {"TENTM"}); // armed only now, so the load's own check gave nothing
         select(h, 4);
@@ -370,9 +370,9 @@ private slots:
     void soundOffIsSilent()
     {
         Harness h;
-        h.add<Shop>();
+        h.add<ShopScreen>();
         storeWallet(h, 3);
-        h.store.SaveInt(keys::settings, keys::soundOpt, 1);
+        h.store.saveInt(keys::settings, keys::soundOpt, 1);
         h.start("Shop");
         select(h, 1);
         h.click("Pocadd");

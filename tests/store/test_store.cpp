@@ -73,23 +73,23 @@ private slots:
         QFETCH(int, expected);
         writeRaw("[SETTINGS]\nKEY=" + stored + "\n");
         SettingsStore store(path());
-        QCOMPARE(store.GetInt("SETTINGS", "KEY", -1), expected);
+        QCOMPARE(store.getInt("SETTINGS", "KEY", -1), expected);
     }
 
     void missingKeyGivesTheDefault()
     {
         SettingsStore store(path());
-        QCOMPARE(store.GetInt("SETTINGS", "NOPE", 42), 42);
-        QCOMPARE(store.GetInt("NOSECTION", "NOPE", -3), -3);
+        QCOMPARE(store.getInt("SETTINGS", "NOPE", 42), 42);
+        QCOMPARE(store.getInt("NOSECTION", "NOPE", -3), -3);
     }
 
     void saveIntWritesPlainDecimalAndSurvives()
     {
         {
             SettingsStore store(path());
-            QVERIFY(store.SaveInt("SETTINGS", "A", -5));
-            QVERIFY(store.SaveInt("SETTINGS", "B", 0));
-            QVERIFY(store.SaveInt("ITEMS", "C", 2147483647));
+            QVERIFY(store.saveInt("SETTINGS", "A", -5));
+            QVERIFY(store.saveInt("SETTINGS", "B", 0));
+            QVERIFY(store.saveInt("ITEMS", "C", 2147483647));
         }
         QFile f(path());
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -99,7 +99,7 @@ private slots:
         QVERIFY(text.contains("B=0"));
         QVERIFY(text.contains("[ITEMS]"));
         SettingsStore again(path());
-        QCOMPARE(again.GetInt("ITEMS", "C", 0), 2147483647);
+        QCOMPARE(again.getInt("ITEMS", "C", 0), 2147483647);
     }
 
     void ensureIntWritesOnlyMissingOrJunk_data()
@@ -120,36 +120,36 @@ private slots:
         QFETCH(int, expected);
         writeRaw(stored.isEmpty() ? QByteArray("[ITEMS]\nOTHER=1\n") : "[ITEMS]\nTOTEM=" + stored + "\n");
         SettingsStore store(path());
-        store.EnsureInt("ITEMS", "TOTEM", 0);
-        QCOMPARE(store.GetInt("ITEMS", "TOTEM", -1), expected);
+        store.ensureInt("ITEMS", "TOTEM", 0);
+        QCOMPARE(store.getInt("ITEMS", "TOTEM", -1), expected);
         QCOMPARE(storeOnDisk(path()).filter("ITEMS/TOTEM="), QStringList{"ITEMS/TOTEM=" + QString::number(expected)});
     }
 
     void getAllListsASectionOrNothing()
     {
         SettingsStore store(path());
-        QVERIFY(!store.GetAll("PET").has_value());
-        store.SaveInt("PET", "FOOD", 50);
-        store.SaveInt("PET", "HAPPY", 7);
-        const auto rows = store.GetAll("PET");
+        QVERIFY(!store.getAll("PET").has_value());
+        store.saveInt("PET", "FOOD", 50);
+        store.saveInt("PET", "HAPPY", 7);
+        const auto rows = store.getAll("PET");
         QVERIFY(rows.has_value());
         QCOMPARE(rows->size(), 2);
         QVERIFY(rows->contains(qMakePair(QString("FOOD"), QString("50"))));
         QVERIFY(rows->contains(qMakePair(QString("HAPPY"), QString("7"))));
-        QVERIFY(!store.GetAll("AVDA").has_value());
+        QVERIFY(!store.getAll("AVDA").has_value());
     }
 
     void deleteAppForgetsEverything()
     {
         SettingsStore store(path());
-        store.SaveInt("SETTINGS", "SOUNDOPT", 2);
-        store.SaveInt("AVDA", "TITLE", 1);
-        QVERIFY(store.DeleteApp());
+        store.saveInt("SETTINGS", "SOUNDOPT", 2);
+        store.saveInt("AVDA", "TITLE", 1);
+        QVERIFY(store.deleteApp());
         for (const char* section : {"SETTINGS", "ITEMS", "PET", "AVDA"})
-            QVERIFY(!store.GetAll(section).has_value());
-        QCOMPARE(store.GetInt("SETTINGS", "SOUNDOPT", 9), 9);
+            QVERIFY(!store.getAll(section).has_value());
+        QCOMPARE(store.getInt("SETTINGS", "SOUNDOPT", 9), 9);
         SettingsStore fresh(path());
-        QCOMPARE(fresh.GetInt("AVDA", "TITLE", 0), 0);
+        QCOMPARE(fresh.getInt("AVDA", "TITLE", 0), 0);
     }
 
     // Qt keeps the first error an object ever met; reading a damaged store
@@ -158,13 +158,13 @@ private slots:
     {
         writeRaw(damagedStore);
         SettingsStore store(path());
-        QCOMPARE(store.GetInt("SETTINGS", "DIAMOND", -1), 12);
-        QVERIFY(store.GetAll("ITEMS").has_value());
-        QVERIFY(store.SaveInt("ITEMS", "GIFT", 2));
-        QVERIFY(store.SaveAll({{"PET", "FOOD", 50}, {"AVDA", "TITLE", 1}}));
+        QCOMPARE(store.getInt("SETTINGS", "DIAMOND", -1), 12);
+        QVERIFY(store.getAll("ITEMS").has_value());
+        QVERIFY(store.saveInt("ITEMS", "GIFT", 2));
+        QVERIFY(store.saveAll({{"PET", "FOOD", 50}, {"AVDA", "TITLE", 1}}));
         const QStringList disk = storeOnDisk(path());
         QVERIFY2(disk.contains("ITEMS/GIFT=2") && disk.contains("PET/FOOD=50"), qPrintable(disk.join(' ')));
-        QVERIFY(store.DeleteApp());
+        QVERIFY(store.deleteApp());
         QCOMPARE(storeOnDisk(path()), QStringList());
     }
 
@@ -173,7 +173,7 @@ private slots:
     void aRefusedWriteChangesNeitherMemoryNorDisk_data()
     {
         QTest::addColumn<bool>("folder"); // the folder read-only, else the file
-        QTest::addColumn<bool>("wipe");   // DeleteApp, else SaveAll
+        QTest::addColumn<bool>("wipe");   // deleteApp, else saveAll
         QTest::newRow("read-only file, keys") << false << false;
         QTest::newRow("read-only file, wipe") << false << true;
         QTest::newRow("read-only folder, keys") << true << false;
@@ -185,7 +185,7 @@ private slots:
         QFETCH(bool, folder);
         QFETCH(bool, wipe);
         SettingsStore store(path());
-        QVERIFY(store.SaveAll({{"SETTINGS", "DIAMOND", 12}, {"ITEMS", "TOTEM", 3}}));
+        QVERIFY(store.saveAll({{"SETTINGS", "DIAMOND", 12}, {"ITEMS", "TOTEM", 3}}));
         const QStringList before = storeOnDisk(path());
         QCOMPARE(before, (QStringList{"ITEMS/TOTEM=3", "SETTINGS/DIAMOND=12"}));
         {
@@ -193,21 +193,21 @@ private slots:
             if (!readOnly.unavailable().isEmpty())
                 QSKIP(qPrintable(readOnly.unavailable()));
             const WriteResult r =
-                wipe ? store.DeleteApp() : store.SaveAll({{"SETTINGS", "DIAMOND", 99}, {"ITEMS", "GIFT", 5}});
+                wipe ? store.deleteApp() : store.saveAll({{"SETTINGS", "DIAMOND", 99}, {"ITEMS", "GIFT", 5}});
             QVERIFY(!r.ok);
             QVERIFY(!r.error.isEmpty());
-            QCOMPARE(store.GetInt("SETTINGS", "DIAMOND", -1), 12);
-            QCOMPARE(store.GetInt("ITEMS", "TOTEM", -1), 3);
-            QCOMPARE(store.GetInt("ITEMS", "GIFT", -1), -1);
-            QVERIFY(store.GetAll("ITEMS").has_value());
-            QCOMPARE(store.GetAll("ITEMS")->size(), 1);
+            QCOMPARE(store.getInt("SETTINGS", "DIAMOND", -1), 12);
+            QCOMPARE(store.getInt("ITEMS", "TOTEM", -1), 3);
+            QCOMPARE(store.getInt("ITEMS", "GIFT", -1), -1);
+            QVERIFY(store.getAll("ITEMS").has_value());
+            QCOMPARE(store.getAll("ITEMS")->size(), 1);
             // Still refused, still reported: a second try is judged anew.
-            QVERIFY(!store.SaveInt("PET", "FOOD", 1));
+            QVERIFY(!store.saveInt("PET", "FOOD", 1));
             QCOMPARE(storeOnDisk(path()), before);
         }
-        QVERIFY(store.SaveInt("PET", "HAPPY", 50));
+        QVERIFY(store.saveInt("PET", "HAPPY", 50));
         QCOMPARE(storeOnDisk(path()), (QStringList{"ITEMS/TOTEM=3", "PET/HAPPY=50", "SETTINGS/DIAMOND=12"}));
-        QCOMPARE(store.GetInt("PET", "FOOD", -1), -1);
+        QCOMPARE(store.getInt("PET", "FOOD", -1), -1);
     }
 
     void refusedNamesWriteNothing_data()
@@ -228,21 +228,21 @@ private slots:
         QFETCH(QString, section);
         QFETCH(QString, key);
         SettingsStore store(path());
-        store.SaveInt("SETTINGS", "KEEP", 1);
-        const WriteResult r = store.SaveInt(section, key, 5);
+        store.saveInt("SETTINGS", "KEEP", 1);
+        const WriteResult r = store.saveInt(section, key, 5);
         QVERIFY(!r.ok);
         QVERIFY(!r.error.isEmpty());
-        const WriteResult batch = store.SaveAll({{"ITEMS", "GOOD", 1}, {section, key, 5}});
+        const WriteResult batch = store.saveAll({{"ITEMS", "GOOD", 1}, {section, key, 5}});
         QVERIFY(!batch.ok);
-        QVERIFY(!store.GetAll("ITEMS").has_value()); // the good half of the batch was not written either
-        QCOMPARE(store.GetAll("SETTINGS")->size(), 1);
+        QVERIFY(!store.getAll("ITEMS").has_value()); // the good half of the batch was not written either
+        QCOMPARE(store.getAll("SETTINGS")->size(), 1);
     }
 
     void anySectionNameTheStoreTakesIsAccepted()
     {
         SettingsStore store(path());
-        QVERIFY(store.SaveInt("my section", "Key.1", 3));
-        QCOMPARE(store.GetInt("my section", "Key.1", 0), 3);
+        QVERIFY(store.saveInt("my section", "Key.1", 3));
+        QCOMPARE(store.getInt("my section", "Key.1", 0), 3);
     }
 
     void roundingHelpers_data()

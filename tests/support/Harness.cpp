@@ -257,7 +257,7 @@ void Harness::mouseUp(const QString& control, MouseButton button, int x, int y)
 
 void Harness::key(int keyCode)
 {
-    current().Form_KeyDown(keyCode);
+    current().onKeyDown(keyCode);
     checkResources();
 }
 
@@ -269,7 +269,7 @@ void Harness::closeBox()
 
 QString Harness::storedText(const QString& section, const QString& key) const
 {
-    if (auto rows = store.GetAll(section))
+    if (auto rows = store.getAll(section))
         for (const auto& [k, v] : *rows)
             if (k == key)
                 return v;

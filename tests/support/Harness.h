@@ -188,7 +188,7 @@ public:
     // Reads a key straight from the store, with a default that no game value uses.
     qint32 stored(const QString& section, const QString& key, qint32 def = -999999) const
     {
-        return store.GetInt(section, key, def);
+        return store.getInt(section, key, def);
     }
     // Raw text of a key, or "<missing>".
     QString storedText(const QString& section, const QString& key) const;

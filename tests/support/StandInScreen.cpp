@@ -7,11 +7,11 @@
 namespace tarovin::test {
 
 StandInScreen::StandInScreen(Services& services, const QString& name)
-    : Form(services, name, QStringLiteral("咕嚕果"), 14220, 8640)
+    : Form(services, name, formSize::standard)
 {
 }
 
-void StandInScreen::Form_QueryUnload()
+void StandInScreen::onCloseRequest()
 {
     sv.navigator.load(screen::start);
     sv.navigator.show(screen::start);

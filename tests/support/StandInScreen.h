@@ -11,7 +11,7 @@ namespace tarovin::test {
 class StandInScreen final : public Form {
 public:
     StandInScreen(Services& services, const QString& name);
-    void Form_QueryUnload() override;
+    void onCloseRequest() override;
 
 protected:
     void design() override {}

@@ -10,14 +10,14 @@ namespace {
 // A screen that writes down what happens to it.
 class Probe : public Form {
 public:
-    Probe(Services& s, const QString& name, QStringList& log) : Form(s, name, "咕嚕果", 14220, 8640), log_(log) {}
-    void Form_Load() override
+    Probe(Services& s, const QString& name, QStringList& log) : Form(s, name, formSize::standard), log_(log) {}
+    void onLoad() override
     {
         log_ << name() + ":load";
         ++loads;
         control("Label").caption = "loaded";
     }
-    void Form_QueryUnload() override
+    void onCloseRequest() override
     {
         log_ << name() + ":close";
         if (returnToMenu)

@@ -11,7 +11,7 @@ namespace {
 
 class Awarding : public Form {
 public:
-    explicit Awarding(Services& s) : Form(s, "Awarding", "咕嚕果", 14220, 8640) {}
+    explicit Awarding(Services& s) : Form(s, "Awarding", formSize::standard) {}
     AchievementNotice notice;
 
 protected:
@@ -86,11 +86,11 @@ private slots:
         // player's part is to hand on every play in order, a repeated one
         // too, and never to stop one sound for the next.
         Harness h;
-        h.sound.PlayResSound("BTNSOUND");
-        h.sound.PlayResSound("BTNSOUND");
-        h.sound.PlayResSound("GAMEOVER");
-        h.sound.StopAllSounds();
-        h.sound.PlayResSound("VEXO");
+        h.sound.play("BTNSOUND");
+        h.sound.play("BTNSOUND");
+        h.sound.play("GAMEOVER");
+        h.sound.stopAllSounds();
+        h.sound.play("VEXO");
         QCOMPARE(h.audio.events, (QStringList{"BTNSOUND", "BTNSOUND", "GAMEOVER", "STOP", "VEXO"}));
         QVERIFY(h.dialogs.shown.empty());
     }
@@ -137,11 +137,11 @@ private slots:
         Harness h;
         auto& screen = h.add<Awarding>();
         if (stored >= 0)
-            h.store.SaveInt("AVDA", "TWENTY", stored);
+            h.store.saveInt("AVDA", "TWENTY", stored);
         h.start("Awarding");
         screen.soundOpt = SoundOption::On;
-        UnlockAchievement(screen, screen.notice, AchievementId::Twenty);
-        UnlockAchievement(screen, screen.notice, AchievementId::Twenty);
+        unlockAchievement(screen, screen.notice, AchievementId::Twenty);
+        unlockAchievement(screen, screen.notice, AchievementId::Twenty);
         QCOMPARE(h.ctl("avdatxt").visible, awarded);
         QCOMPARE(h.audio.played.count("VEXO"), awarded ? 1 : 0);
         QCOMPARE(h.stored("AVDA", "TWENTY", -1), awarded ? 2 : stored);
@@ -155,13 +155,13 @@ private slots:
     {
         Harness h;
         auto& screen = h.add<Awarding>();
-        h.store.SaveInt("AVDA", "TWENTY", 1);
-        h.store.SaveInt("AVDA", "FIFTY", 1);
+        h.store.saveInt("AVDA", "TWENTY", 1);
+        h.store.saveInt("AVDA", "FIFTY", 1);
         h.start("Awarding");
         screen.soundOpt = SoundOption::Off; // sound off: the awards are silent
-        UnlockAchievement(screen, screen.notice, AchievementId::Twenty);
+        unlockAchievement(screen, screen.notice, AchievementId::Twenty);
         h.advance(1500);
-        UnlockAchievement(screen, screen.notice, AchievementId::Fifty);
+        unlockAchievement(screen, screen.notice, AchievementId::Fifty);
         QCOMPARE(h.ctl("avdatxt").caption, QString("獲得成就:金玉滿堂"));
         QCOMPARE(h.ctl("avdatxt").backColor, QString("#CF7DF2"));
         h.advance(1999);

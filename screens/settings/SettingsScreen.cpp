@@ -1,4 +1,4 @@
-#include "Settings.h"
+#include "SettingsScreen.h"
 
 #include "SaveFile.h"
 #include "screens/ScreenNames.h"
@@ -18,7 +18,6 @@ namespace tarovin {
 namespace {
 
 const QString click = QStringLiteral("BTNSOUND");
-const QString gameTitle = QStringLiteral("咕嚕果");
 const QStringList saveFilters = {QStringLiteral("咕果存檔 (*.tvd)"), QStringLiteral("所有檔案 (*.*)")};
 
 constexpr SoundOption soundOn = SoundOption::On;
@@ -38,9 +37,9 @@ bool fitsInt32(qint64 n)
 
 } // namespace
 
-Settings::Settings(Services& services) : Form(services, screen::settings, gameTitle, 14220, 8640) {}
+SettingsScreen::SettingsScreen(Services& services) : MenuChild(services, screen::settings, formSize::standard) {}
 
-void Settings::design()
+void SettingsScreen::design()
 {
     background.name = QStringLiteral("bg_settings");
 
@@ -75,32 +74,32 @@ void Settings::design()
     off.visible = false;
     ui.swich1_2 = &off;
 
-    const ButtonSpec<Settings> buttons[] = {
-        {"download", {6120, 3480, 735, 735}, "btn_export", "下載存檔", &Settings::download_Click},
-        {"in", {7080, 3480, 735, 735}, "btn_import", "載入存檔", &Settings::in_Click},
-        {"Delcookie", {5760, 7320, 2415, 855}, "btn_wipe", "清空所有資料", &Settings::Delcookie_Click},
-        {"Close", {13080, 240, 735, 735}, "btn_close", "關閉", &Settings::Close_Click},
+    const ButtonSpec<SettingsScreen> buttons[] = {
+        {"download", {6120, 3480, 735, 735}, "btn_export", "下載存檔", &SettingsScreen::download_Click},
+        {"in", {7080, 3480, 735, 735}, "btn_import", "載入存檔", &SettingsScreen::in_Click},
+        {"Delcookie", {5760, 7320, 2415, 855}, "btn_wipe", "清空所有資料", &SettingsScreen::Delcookie_Click},
+        {"Close", {13080, 240, 735, 735}, "btn_close", "關閉", &SettingsScreen::Close_Click},
     };
     addButtons(*this, buttons);
     control(QStringLiteral("Close")).backColor = QStringLiteral("#FF8080");
 }
 
-void Settings::Form_Load()
+void SettingsScreen::onLoad()
 {
-    sv.sound.PreloadResSound(click);
+    sv.sound.preload(click);
     soundOpt = SoundOption(sv.store.get(keys::soundOpt));
     showSwitch();
 }
 
 // Exactly one switch picture is shown; anything but 2 counts as off.
-void Settings::showSwitch()
+void SettingsScreen::showSwitch()
 {
     const bool on = soundOpt == soundOn;
     ui.swich1->visible = on;
     ui.swich1_2->visible = !on;
 }
 
-void Settings::setSoundOption(SoundOption value)
+void SettingsScreen::setSoundOption(SoundOption value)
 {
     sv.store.save(keys::soundOpt, qint32(value));
     ui.swich1->visible = value == soundOn;
@@ -111,16 +110,16 @@ void Settings::setSoundOption(SoundOption value)
     playSound(click);
 }
 
-void Settings::Swich1_Click() { setSoundOption(soundOff); }
-void Settings::Swich1_2_Click() { setSoundOption(soundOn); }
+void SettingsScreen::Swich1_Click() { setSoundOption(soundOff); }
+void SettingsScreen::Swich1_2_Click() { setSoundOption(soundOn); }
 
-void Settings::Delcookie_Click()
+void SettingsScreen::Delcookie_Click()
 {
     playSound(click);
     if (sv.dialogs.messageBox(QStringLiteral("是否清空所有遊玩資訊"), MsgButtons::OkCancel, MsgIcon::Exclamation, gameTitle)
         != MsgOk)
         return;
-    const WriteResult wiped = sv.store.DeleteApp();
+    const WriteResult wiped = sv.store.deleteApp();
     if (!wiped) {
         // Ending now would let the player believe the progress is gone.
         sv.dialogs.messageBox(QStringLiteral("清空資料時發生錯誤: ") + wiped.error, MsgButtons::Ok, MsgIcon::Critical,
@@ -130,20 +129,14 @@ void Settings::Delcookie_Click()
     sv.navigator.endAtOnce();
 }
 
-void Settings::Close_Click()
+void SettingsScreen::Close_Click()
 {
     playSound(click);
     sv.navigator.switchTo(screen::start, *this);
 }
 
-void Settings::Form_QueryUnload()
-{
-    sv.navigator.load(screen::start);
-    sv.navigator.show(screen::start);
-    sv.sound.StopAllSounds();
-}
 
-void Settings::download_Click()
+void SettingsScreen::download_Click()
 {
     playSound(click);
     const QString path = sv.dialogs.saveFileName(gameTitle, saveFilters, QStringLiteral("tvd"));
@@ -158,7 +151,7 @@ void Settings::download_Click()
     sv.dialogs.messageBox(QStringLiteral("儲存成功!"), MsgButtons::Ok, MsgIcon::Information, gameTitle);
 }
 
-void Settings::importFailed(const QString& why)
+void SettingsScreen::importFailed(const QString& why)
 {
     sv.dialogs.messageBox(QStringLiteral("讀取檔案時發生錯誤: ") + why + QStringLiteral("\r\n沒有載入任何資料。"),
                           MsgButtons::Ok, MsgIcon::Critical, gameTitle);
@@ -168,7 +161,7 @@ void Settings::importFailed(const QString& why)
 // boxes come in the order of its lines, and the keys are written in one batch
 // only when nothing failed and the player said Yes. A save half merged into
 // the current progress would mix two games.
-void Settings::in_Click()
+void SettingsScreen::in_Click()
 {
     playSound(click);
     const QString path = sv.dialogs.openFileName(gameTitle, saveFilters);
@@ -219,7 +212,7 @@ void Settings::in_Click()
     }
     if (entries.isEmpty())
         return;
-    const WriteResult written = sv.store.SaveAll(entries);
+    const WriteResult written = sv.store.saveAll(entries);
     if (!written)
         importFailed(written.error);
 }

@@ -1,4 +1,4 @@
-#include "Petpage.h"
+#include "PetScreen.h"
 
 #include "PetRules.h"
 #include "screens/ScreenNames.h"
@@ -36,9 +36,9 @@ constexpr int runawayCloseness = 5;
 
 } // namespace
 
-Petpage::Petpage(Services& services) : Form(services, screen::petpage, QStringLiteral("咕嚕果"), 14370, 8640) {}
+PetScreen::PetScreen(Services& services) : MenuChild(services, screen::pet, formSize::wide) {}
 
-void Petpage::design()
+void PetScreen::design()
 {
     background.name = QStringLiteral("bg_pet");
 
@@ -128,12 +128,12 @@ void Petpage::design()
 
     ui.notice = addAchievementNotice(*this);
 
-    const ButtonSpec<Petpage> buttons[] = {
-        {"use", {6000, 5040, 1867, 767}, "btn_use", "使用獅子禮物盒", &Petpage::use_Click},
-        {"Food", {240, 7680, 735, 735}, "btn_food", "餵食", &Petpage::Food_Click},
-        {"Play", {1200, 7680, 735, 735}, "btn_play_pet", "玩樂", &Petpage::Play_Click},
-        {"clear", {2160, 7680, 735, 735}, "btn_clean", "清理", &Petpage::clear_Click},
-        {"Close", {13080, 240, 735, 735}, "btn_close", "關閉", &Petpage::Close_Click},
+    const ButtonSpec<PetScreen> buttons[] = {
+        {"use", {6000, 5040, 1867, 767}, "btn_use", "使用獅子禮物盒", &PetScreen::use_Click},
+        {"Food", {240, 7680, 735, 735}, "btn_food", "餵食", &PetScreen::Food_Click},
+        {"Play", {1200, 7680, 735, 735}, "btn_play_pet", "玩樂", &PetScreen::Play_Click},
+        {"clear", {2160, 7680, 735, 735}, "btn_clean", "清理", &PetScreen::clear_Click},
+        {"Close", {13080, 240, 735, 735}, "btn_close", "關閉", &PetScreen::Close_Click},
     };
     addButtons(*this, buttons);
     ui.use = &control(QStringLiteral("use"));
@@ -154,7 +154,7 @@ void Petpage::design()
                       QStringLiteral("petname"), QStringLiteral("Title")});
 }
 
-void Petpage::readPetValues()
+void PetScreen::readPetValues()
 {
     SettingsStore& store = sv.store;
     food = toInt16(store.get(keys::food));
@@ -163,12 +163,12 @@ void Petpage::readPetValues()
     closeness = toInt16(store.get(keys::loveer));
 }
 
-bool Petpage::adult() const
+bool PetScreen::adult() const
 {
     return petState == Adult;
 }
 
-void Petpage::Form_Load()
+void PetScreen::onLoad()
 {
     SettingsStore& store = sv.store;
 
@@ -194,7 +194,7 @@ void Petpage::Form_Load()
     store.ensure(keys::stau, NoLion);
 
     for (const char* sound : {"BTNSOUND", "VEXO", "AWWREAL", "HAPPY", "AWWKID", "EAT", "WATER"})
-        sv.sound.PreloadResSound(QString::fromUtf8(sound));
+        sv.sound.preload(QString::fromUtf8(sound));
 
     soundOpt = SoundOption(store.get(keys::soundOpt));
     readPetValues();
@@ -221,7 +221,7 @@ void Petpage::Form_Load()
     const QDate birthDate = storedBirth.isValid() ? storedBirth : today;
     if (!storedBirth.isValid()) {
         // Repair it, or a lion with a broken birth date would never grow up.
-        store.SaveAll({{keys::pYear, todayYear},
+        store.saveAll({{keys::pYear, todayYear},
                        {keys::pMonth, todayMonth},
                        {keys::pDay, todayDay}});
     }
@@ -263,13 +263,13 @@ void Petpage::Form_Load()
     }
 }
 
-void Petpage::applyNewDay()
+void PetScreen::applyNewDay()
 {
     closeness = closenessAfterNewDay(closeness, food, mood);
     sv.store.save(keys::loveer, closeness);
 }
 
-void Petpage::ApplyAwayMinutes()
+void PetScreen::ApplyAwayMinutes()
 {
     // Before the clock time of the previous opening (a later day, earlier in
     // the day) nothing falls.
@@ -285,7 +285,7 @@ void Petpage::ApplyAwayMinutes()
     }
 }
 
-void Petpage::lookTo(Look look)
+void PetScreen::lookTo(Look look)
 {
     // The look comes from its holder, the facing from the way the lion walks.
     Picture& shown = ui.vexo->picture;
@@ -293,7 +293,7 @@ void Petpage::lookTo(Look look)
     shown.mirrored = walkDir == -1;
 }
 
-void Petpage::ShowPet()
+void PetScreen::ShowPet()
 {
     // The last look that applies wins: sad over dirty over hungry.
     lookTo(Look::Well);
@@ -339,9 +339,9 @@ void Petpage::ShowPet()
     ui.lovetxt->caption = QStringLiteral("親密度:%1%").arg(closeness);
 
     if (hasLion)
-        UnlockAchievement(*this, ui.notice, AchievementId::Pet);
+        unlockAchievement(*this, ui.notice, AchievementId::Pet);
     if (petState == RanAway)
-        UnlockAchievement(*this, ui.notice, AchievementId::PetExit);
+        unlockAchievement(*this, ui.notice, AchievementId::PetExit);
 
     if (hasLion) {
         sv.store.ensure(keys::pYear, todayYear);
@@ -350,18 +350,15 @@ void Petpage::ShowPet()
     }
 }
 
-void Petpage::Form_QueryUnload()
+void PetScreen::beforeLeaving()
 {
     // The time of opening, not of leaving, is what the next opening compares
     // with: time spent on the screen counts as time away.
-    sv.store.SaveAll({{keys::year, todayYear},
+    sv.store.saveAll({{keys::year, todayYear},
                       {keys::month, todayMonth},
                       {keys::day, todayDay},
                       {keys::minute, openMinute},
                       {keys::hour, openHour}});
-    sv.navigator.load(screen::start);
-    sv.navigator.show(screen::start);
-    sv.sound.StopAllSounds();
 }
 
 } // namespace tarovin

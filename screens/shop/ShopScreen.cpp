@@ -1,4 +1,4 @@
-#include "Shop.h"
+#include "ShopScreen.h"
 
 #include "screens/ScreenNames.h"
 #include "screens/achievements/Achievements.h"
@@ -22,9 +22,9 @@ const QString purchaseTitle = QStringLiteral("購買物品");
 
 } // namespace
 
-Shop::Shop(Services& services) : Form(services, screen::shop, QStringLiteral("咕嚕果"), 14220, 8640) {}
+ShopScreen::ShopScreen(Services& services) : MenuChild(services, screen::shop, formSize::standard) {}
 
-void Shop::design()
+void ShopScreen::design()
 {
     background.name = QStringLiteral("bg_shop");
 
@@ -87,20 +87,20 @@ void Shop::design()
     list.onClick = [this] { ListPoc_Click(); };
     ui.listPoc = &list;
 
-    const ButtonSpec<Shop> buttons[] = {
-        {"Pocadd", {8280, 6240, 495, 495}, "btn_plus", "增加數量", &Shop::Pocadd_Click},
-        {"Pocdel", {11400, 6240, 495, 495}, "btn_minus", "減少數量", &Shop::Pocdel_Click},
-        {"Pocbuy", {9120, 6960, 2055, 975}, "btn_buy", "確認購買(無法退貨)", &Shop::Pocbuy_Click},
-        {"CoinToCoin", {5280, 600, 735, 735}, "btn_exchange", "貨幣兌換", &Shop::CoinToCoin_Click},
-        {"Cmdexit", {13080, 240, 735, 735}, "btn_close", "關閉", &Shop::Cmdexit_Click},
+    const ButtonSpec<ShopScreen> buttons[] = {
+        {"Pocadd", {8280, 6240, 495, 495}, "btn_plus", "增加數量", &ShopScreen::Pocadd_Click},
+        {"Pocdel", {11400, 6240, 495, 495}, "btn_minus", "減少數量", &ShopScreen::Pocdel_Click},
+        {"Pocbuy", {9120, 6960, 2055, 975}, "btn_buy", "確認購買(無法退貨)", &ShopScreen::Pocbuy_Click},
+        {"CoinToCoin", {5280, 600, 735, 735}, "btn_exchange", "貨幣兌換", &ShopScreen::CoinToCoin_Click},
+        {"Cmdexit", {13080, 240, 735, 735}, "btn_close", "關閉", &ShopScreen::Cmdexit_Click},
     };
     addButtons(*this, buttons);
 }
 
-void Shop::Form_Load()
+void ShopScreen::onLoad()
 {
     for (const QString& sound : {click, soundOk, soundNo})
-        sv.sound.PreloadResSound(sound);
+        sv.sound.preload(sound);
     soundOpt = SoundOption(sv.store.get(keys::soundOpt));
     buyCount = 1;
     readBalances();
@@ -110,14 +110,8 @@ void Shop::Form_Load()
     CheckShopAchievements();
 }
 
-void Shop::Form_QueryUnload()
-{
-    sv.navigator.load(screen::start);
-    sv.navigator.show(screen::start);
-    sv.sound.StopAllSounds();
-}
 
-void Shop::readBalances()
+void ShopScreen::readBalances()
 {
     // The wallet is 16-bit on every screen: a stored value beyond that range
     // is taken at the nearest end of it rather than wrapped.
@@ -125,29 +119,29 @@ void Shop::readBalances()
     ironCount = toInt16(sv.store.get(keys::iron));
 }
 
-void Shop::showBalances()
+void ShopScreen::showBalances()
 {
     ui.dmtxt->caption = QString::number(diamondCount);
     ui.irontxt->caption = QString::number(ironCount);
 }
 
-void Shop::CheckShopAchievements()
+void ShopScreen::CheckShopAchievements()
 {
     if (ownedCount[totemItem] >= 10)
-        UnlockAchievement(*this, ui.notice, AchievementId::TenTm);
+        unlockAchievement(*this, ui.notice, AchievementId::TenTm);
     if (diamondCount >= 20)
-        UnlockAchievement(*this, ui.notice, AchievementId::Twenty);
+        unlockAchievement(*this, ui.notice, AchievementId::Twenty);
     if (diamondCount >= 50)
-        UnlockAchievement(*this, ui.notice, AchievementId::Fifty);
+        unlockAchievement(*this, ui.notice, AchievementId::Fifty);
 }
 
-int Shop::selectedItem()
+int ShopScreen::selectedItem()
 {
     const int i = ui.listPoc->listIndex;
     return i >= 0 && i < shopItemCount ? i : -1;
 }
 
-void Shop::showItem(int item)
+void ShopScreen::showItem(int item)
 {
     const ShopItem& it = shopCatalogue()[size_t(item)];
     ui.pocname->caption = ui.listPoc->itemText(item);
@@ -161,14 +155,14 @@ void Shop::showItem(int item)
     }
 }
 
-void Shop::ListPoc_Click()
+void ShopScreen::ListPoc_Click()
 {
     playSound(click);
     if (const int item = selectedItem(); item >= 0)
         showItem(item);
 }
 
-void Shop::Pocadd_Click()
+void ShopScreen::Pocadd_Click()
 {
     playSound(click);
     // The quantity stops at the top of its 16-bit range instead of wrapping.
@@ -179,7 +173,7 @@ void Shop::Pocadd_Click()
     ui.pocpcs->caption = QString::number(buyCount);
 }
 
-void Shop::Pocdel_Click()
+void ShopScreen::Pocdel_Click()
 {
     playSound(click);
     buyCount = qint16(buyCount - 1);
@@ -188,7 +182,7 @@ void Shop::Pocdel_Click()
     ui.pocpcs->caption = QString::number(buyCount);
 }
 
-void Shop::Pocbuy_Click()
+void ShopScreen::Pocbuy_Click()
 {
     const int item = selectedItem();
     bool bought = false;
@@ -213,14 +207,14 @@ void Shop::Pocbuy_Click()
         // Checked whatever became of the purchase: a refused totem still
         // counts the totems already owned.
         if (item == totemItem && owned >= 10)
-            UnlockAchievement(*this, ui.notice, AchievementId::TenTm);
+            unlockAchievement(*this, ui.notice, AchievementId::TenTm);
     }
     storeItemCounts(bought);
     if (item >= 0)
         showItem(item);
 }
 
-void Shop::storeItemCounts(bool withDiamonds)
+void ShopScreen::storeItemCounts(bool withDiamonds)
 {
     // The price paid and the items received go to the store in one write, so
     // that nothing can keep the one without the other.
@@ -229,10 +223,10 @@ void Shop::storeItemCounts(bool withDiamonds)
         entries.append({keys::diamond, diamondCount});
     for (int i = 0; i < shopItemCount; ++i)
         entries.append({shopCatalogue()[size_t(i)].key, ownedCount[size_t(i)]});
-    sv.store.SaveAll(entries);
+    sv.store.saveAll(entries);
 }
 
-void Shop::Cmdexit_Click()
+void ShopScreen::Cmdexit_Click()
 {
     playSound(click);
     sv.navigator.switchTo(screen::start, *this);

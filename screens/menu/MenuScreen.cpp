@@ -1,4 +1,4 @@
-#include "Start.h"
+#include "MenuScreen.h"
 
 #include "Tips.h"
 #include "Version.h"
@@ -19,15 +19,14 @@ namespace tarovin {
 
 namespace {
 const QString click = QStringLiteral("BTNSOUND");
-const QString gameTitle = QStringLiteral("咕嚕果");
 } // namespace
 
-Start::Start(Services& services, MakerSite site)
-    : Form(services, screen::start, gameTitle, 14370, 8640), site_(std::move(site))
+MenuScreen::MenuScreen(Services& services, MakerSite site)
+    : Form(services, screen::start, formSize::wide), site_(std::move(site))
 {
 }
 
-void Start::design()
+void MenuScreen::design()
 {
     background.name = QStringLiteral("bg_menu");
 
@@ -47,27 +46,27 @@ void Start::design()
 
     ui.notice = addAchievementNotice(*this);
 
-    const ButtonSpec<Start> buttons[] = {
-        {"Play", {4920, 2520, 4455, 1095}, "btn_play", "開始遊戲按鈕", &Start::Play_Click},
-        {"Setstbtn", {4920, 3960, 4455, 1095}, "btn_settings", "設定", &Start::Setstbtn_Click},
-        {"Close", {4920, 5400, 4455, 1095}, "btn_exit", "退出遊戲按鈕", &Start::Close_Click},
-        {"Cmdabout", {120, 120, 855, 855}, "btn_about", "顯示說明與關於", &Start::Cmdabout_Click},
-        {"Cmdskin", {120, 1080, 855, 855}, "btn_skin", "更換主題(未開發)", &Start::Cmdskin_Click},
-        {"Cmdavda", {120, 2040, 855, 855}, "btn_achievements", "成就系統", &Start::Cmdavda_Click},
-        {"Cmdshop", {120, 3000, 855, 855}, "btn_shop", "商城", &Start::Cmdshop_Click},
-        {"fixgame", {1080, 120, 855, 855}, "btn_fix", "修復遊戲", &Start::fixgame_Click},
-        {"Quorelnet", {240, 7680, 735, 735}, "btn_web", "官方網站", &Start::Quorelnet_Click},
-        {"Email", {1200, 7680, 735, 735}, "btn_mail", "回報錯誤", &Start::Email_Click},
-        {"Pet", {2160, 7680, 735, 735}, "btn_pet", "寵物", &Start::Pet_Click},
-        {"Newver", {3120, 7680, 735, 735}, "btn_update", "檢查更新", &Start::Newver_Click},
-        {"ErrComdlg", {11880, 7680, 735, 735}, "btn_error", "有錯誤:找不到 COMDLG32.OCX", &Start::ErrComdlg_Click},
+    const ButtonSpec<MenuScreen> buttons[] = {
+        {"Play", {4920, 2520, 4455, 1095}, "btn_play", "開始遊戲按鈕", &MenuScreen::Play_Click},
+        {"Setstbtn", {4920, 3960, 4455, 1095}, "btn_settings", "設定", &MenuScreen::Setstbtn_Click},
+        {"Close", {4920, 5400, 4455, 1095}, "btn_exit", "退出遊戲按鈕", &MenuScreen::Close_Click},
+        {"Cmdabout", {120, 120, 855, 855}, "btn_about", "顯示說明與關於", &MenuScreen::Cmdabout_Click},
+        {"Cmdskin", {120, 1080, 855, 855}, "btn_skin", "更換主題(未開發)", &MenuScreen::Cmdskin_Click},
+        {"Cmdavda", {120, 2040, 855, 855}, "btn_achievements", "成就系統", &MenuScreen::Cmdavda_Click},
+        {"Cmdshop", {120, 3000, 855, 855}, "btn_shop", "商城", &MenuScreen::Cmdshop_Click},
+        {"fixgame", {1080, 120, 855, 855}, "btn_fix", "修復遊戲", &MenuScreen::fixgame_Click},
+        {"Quorelnet", {240, 7680, 735, 735}, "btn_web", "官方網站", &MenuScreen::Quorelnet_Click},
+        {"Email", {1200, 7680, 735, 735}, "btn_mail", "回報錯誤", &MenuScreen::Email_Click},
+        {"Pet", {2160, 7680, 735, 735}, "btn_pet", "寵物", &MenuScreen::Pet_Click},
+        {"Newver", {3120, 7680, 735, 735}, "btn_update", "檢查更新", &MenuScreen::Newver_Click},
+        {"ErrComdlg", {11880, 7680, 735, 735}, "btn_error", "有錯誤:找不到 COMDLG32.OCX", &MenuScreen::ErrComdlg_Click},
     };
     addButtons(*this, buttons);
     ui.errComdlg = &control(QStringLiteral("ErrComdlg"));
     ui.errComdlg->visible = false;
 }
 
-void Start::Form_Load()
+void MenuScreen::onLoad()
 {
     SettingsStore& store = sv.store;
     if (SoundOption(store.get(keys::soundOpt)) == SoundOption::NotSet)
@@ -80,8 +79,8 @@ void Start::Form_Load()
         if (toInt16(store.get(key)) == 0)
             store.save(key, 0);
 
-    sv.sound.PreloadResSound(click);
-    sv.sound.PreloadResSound(QStringLiteral("VEXO"));
+    sv.sound.preload(click);
+    sv.sound.preload(QStringLiteral("VEXO"));
 
     sv.random.seedFromClock();
     ui.tlips->caption = tipFor(sv.random.next(), sv.clock.now().date());
@@ -93,32 +92,28 @@ void Start::Form_Load()
         ui.errComdlg->visible = true;
 }
 
-void Start::Form_QueryUnload()
-{
-    sv.sound.CleanTempSounds();
-}
 
-void Start::openScreen(const QString& screen)
+void MenuScreen::openScreen(const QString& screen)
 {
     playSound(click);
     sv.navigator.switchTo(screen, *this);
 }
 
-void Start::Play_Click() { openScreen(screen::gamepage); }
-void Start::Setstbtn_Click() { openScreen(screen::settings); }
-void Start::Pet_Click() { openScreen(screen::petpage); }
-void Start::Cmdshop_Click() { openScreen(screen::shop); }
-void Start::Cmdavda_Click() { openScreen(screen::avdacts); }
-void Start::Cmdabout_Click() { openScreen(screen::about); }
+void MenuScreen::Play_Click() { openScreen(screen::game); }
+void MenuScreen::Setstbtn_Click() { openScreen(screen::settings); }
+void MenuScreen::Pet_Click() { openScreen(screen::pet); }
+void MenuScreen::Cmdshop_Click() { openScreen(screen::shop); }
+void MenuScreen::Cmdavda_Click() { openScreen(screen::achievements); }
+void MenuScreen::Cmdabout_Click() { openScreen(screen::about); }
 
-void Start::Cmdskin_Click()
+void MenuScreen::Cmdskin_Click()
 {
     playSound(click);
     sv.dialogs.messageBox(QStringLiteral("主題功能尚未開發，敬請期待"), MsgButtons::Ok, MsgIcon::None, gameTitle);
     playSound(click);
 }
 
-void Start::Close_Click()
+void MenuScreen::Close_Click()
 {
     playSound(click);
     if (sv.dialogs.messageBox(QStringLiteral("是否離開遊戲？"), MsgButtons::OkCancel, MsgIcon::None, gameTitle) != MsgOk)
@@ -127,36 +122,36 @@ void Start::Close_Click()
     sv.navigator.endAtOnce();
 }
 
-void Start::Image1_DblClick()
+void MenuScreen::Image1_DblClick()
 {
     playSound(QStringLiteral("VEXO"));
     // The menu has just played the lion's sound; the award adds none.
-    UnlockAchievement(*this, ui.notice, AchievementId::Title, false);
+    unlockAchievement(*this, ui.notice, AchievementId::Title, false);
 }
 
-void Start::offerInstall(const QString& firstLine)
+void MenuScreen::offerInstall(const QString& firstLine)
 {
     // Qt brings its own file dialogs, so there is nothing to install on this
     // platform: whatever the answer, everything is already in place.
     sv.dialogs.messageBox(firstLine + QStringLiteral("\r\n是否安裝"), MsgButtons::YesNo, MsgIcon::Question, gameTitle);
 }
 
-void Start::fixgame_Click() { offerInstall(QStringLiteral("您的錯誤是缺少COMDLG32.OCX嗎?")); }
-void Start::ErrComdlg_Click() { offerInstall(QStringLiteral("因為您的系統沒有COMDLG32.OCX，")); }
+void MenuScreen::fixgame_Click() { offerInstall(QStringLiteral("您的錯誤是缺少COMDLG32.OCX嗎?")); }
+void MenuScreen::ErrComdlg_Click() { offerInstall(QStringLiteral("因為您的系統沒有COMDLG32.OCX，")); }
 
-void Start::Quorelnet_Click()
+void MenuScreen::Quorelnet_Click()
 {
     playSound(click);
     sv.web.openUrl(site_.pageUrl());
 }
 
-void Start::Email_Click()
+void MenuScreen::Email_Click()
 {
     playSound(click);
     sv.web.openUrl(site_.errorReportMailto());
 }
 
-void Start::Newver_Click()
+void MenuScreen::Newver_Click()
 {
     playSound(click);
     // A build that kept the placeholder address has no server to ask; the
@@ -172,7 +167,7 @@ void Start::Newver_Click()
     });
 }
 
-void Start::versionFetched(const QString& text)
+void MenuScreen::versionFetched(const QString& text)
 {
     // An answer that comes after the player has left the menu is dropped: a
     // box over a running game would cost the game, as its timers go on.

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "toolkit/Form.h"
+#include "screens/MenuChild.h"
 
 namespace tarovin {
 
 // The settings screen: the sound switch, the save-file export and import, and
 // wiping all progress.
-class Settings final : public Form {
+class SettingsScreen final : public MenuChild {
 public:
-    explicit Settings(Services& services);
+    explicit SettingsScreen(Services& services);
 
-    void Form_Load() override;
-    void Form_QueryUnload() override;
+    void onLoad() override;
 
     // The switch: Swich1 shows sound on, Swich1_2 sound off; a click on the
     // one shown turns to the other.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/Form.h"
+#include "screens/MenuChild.h"
 
 namespace tarovin {
 
@@ -8,12 +8,11 @@ namespace tarovin {
 // been armed; until then nothing anywhere can be awarded. Otherwise it only
 // reads: a selection shows the achievement's name, description, rarity and
 // whether it has been achieved.
-class Avdacts final : public Form {
+class AchievementsScreen final : public MenuChild {
 public:
-    explicit Avdacts(Services& services);
+    explicit AchievementsScreen(Services& services);
 
-    void Form_Load() override;
-    void Form_QueryUnload() override;
+    void onLoad() override;
 
     void ListAv_Click();
     void Aboutexit_Click();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "screens/achievements/Achievements.h"
-#include "toolkit/Form.h"
+#include "screens/MenuChild.h"
 
 #include <QtGlobal>
 
@@ -14,12 +14,11 @@ namespace tarovin {
 // Nothing moves while the screen is closed; the time that passed is applied
 // when it opens, from the date and time of the previous opening that leaving
 // the screen writes.
-class Petpage final : public Form {
+class PetScreen final : public MenuChild {
 public:
-    explicit Petpage(Services& services);
+    explicit PetScreen(Services& services);
 
-    void Form_Load() override;
-    void Form_QueryUnload() override;
+    void onLoad() override;
 
     // Brings pictures, captions, visible controls and the two pet awards up
     // to date from the working values. Every change of the state ends here.
@@ -60,6 +59,7 @@ public:
 
 protected:
     void design() override;
+    void beforeLeaving() override;
 
 private:
     // The lion's looks; the last one that applies is the one it shows.

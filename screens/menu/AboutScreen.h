@@ -1,18 +1,17 @@
 #pragma once
 
 #include "screens/achievements/Achievements.h"
-#include "toolkit/Form.h"
+#include "screens/MenuChild.h"
 
 namespace tarovin {
 
 // The about screen: credits, version, a short guide, and the lion's head that
 // answers clicks and gets angry when double-clicked.
-class About final : public Form {
+class AboutScreen final : public MenuChild {
 public:
-    explicit About(Services& services);
+    explicit AboutScreen(Services& services);
 
-    void Form_Load() override;
-    void Form_QueryUnload() override;
+    void onLoad() override;
 
     void Vexohead_Click();
     void Vexohead_DblClick();

@@ -1,4 +1,4 @@
-#include "Gamepage.h"
+#include "GameScreen.h"
 
 #include "screens/ScreenNames.h"
 #include "screens/achievements/Achievements.h"
@@ -15,13 +15,12 @@
 namespace tarovin {
 
 namespace {
-const QString gameTitle = QStringLiteral("咕嚕果");
 const QString click = QStringLiteral("BTNSOUND");
 } // namespace
 
-Gamepage::Gamepage(Services& services) : Form(services, screen::gamepage, gameTitle, 14220, 8640) {}
+GameScreen::GameScreen(Services& services) : MenuChild(services, screen::game, formSize::standard) {}
 
-void Gamepage::design()
+void GameScreen::design()
 {
     background.name = QStringLiteral("bg_game");
 
@@ -48,14 +47,14 @@ void Gamepage::design()
         const char* name;
         int left;
         const char* picture;
-        void (Gamepage::*handler)();
+        void (GameScreen::*handler)();
         Control* Ui::*handle;
     };
     const PickUp pickUps[] = {
-        {"Bottle", 5520, "bottle", &Gamepage::Bottle_Click, &Ui::bottle},
-        {"Fakebottle", 6480, "dynamite_water", &Gamepage::Fakebottle_Click, &Ui::fakebottle},
-        {"Diamond", 8160, "diamond", &Gamepage::Diamond_Click, &Ui::diamond},
-        {"Iron", 7320, "iron", &Gamepage::Iron_Click, &Ui::iron},
+        {"Bottle", 5520, "bottle", &GameScreen::Bottle_Click, &Ui::bottle},
+        {"Fakebottle", 6480, "dynamite_water", &GameScreen::Fakebottle_Click, &Ui::fakebottle},
+        {"Diamond", 8160, "diamond", &GameScreen::Diamond_Click, &Ui::diamond},
+        {"Iron", 7320, "iron", &GameScreen::Iron_Click, &Ui::iron},
     };
     for (const PickUp& p : pickUps) {
         Control& c = addImage(QString::fromUtf8(p.name), {p.left, 7920, 735, 735}, QString::fromUtf8(p.picture));
@@ -121,15 +120,15 @@ void Gamepage::design()
 
     // ---- buttons; each waiting picture lies beneath its power-up button, so
     // it is seen only while that button is hidden (later buttons lie in front)
-    const ButtonSpec<Gamepage> buttons[] = {
-        {"Command1", {120, 120, 855, 855}, "btn_home", "回首頁", &Gamepage::Command1_Click},
+    const ButtonSpec<GameScreen> buttons[] = {
+        {"Command1", {120, 120, 855, 855}, "btn_home", "回首頁", &GameScreen::Command1_Click},
         {"x2wait", {5520, 960, 825, 825}, "btn_double_wait", "雙倍獅幣", nullptr},
         {"notntwait", {6840, 960, 825, 825}, "btn_notnt_wait", "移除炸藥獅", nullptr},
         {"slowwait", {8160, 960, 825, 825}, "btn_slow_wait", "慢速獅子", nullptr},
-        {"Twoscore", {5520, 960, 825, 825}, "btn_double", "雙倍獅幣", &Gamepage::Twoscore_Click},
-        {"Notnt", {6840, 960, 825, 825}, "btn_notnt", "移除炸藥獅", &Gamepage::Notnt_Click},
-        {"Divtimes", {8160, 960, 825, 825}, "btn_slow", "慢速獅子", &Gamepage::Divtimes_Click},
-        {"Overok", {5160, 5640, 3735, 1095}, "btn_ok", "我知道了", &Gamepage::Overok_Click},
+        {"Twoscore", {5520, 960, 825, 825}, "btn_double", "雙倍獅幣", &GameScreen::Twoscore_Click},
+        {"Notnt", {6840, 960, 825, 825}, "btn_notnt", "移除炸藥獅", &GameScreen::Notnt_Click},
+        {"Divtimes", {8160, 960, 825, 825}, "btn_slow", "慢速獅子", &GameScreen::Divtimes_Click},
+        {"Overok", {5160, 5640, 3735, 1095}, "btn_ok", "我知道了", &GameScreen::Overok_Click},
     };
     addButtons(*this, buttons);
     ui.x2wait = &control(QStringLiteral("x2wait"));
@@ -174,7 +173,7 @@ void Gamepage::design()
     });
 }
 
-void Gamepage::Form_Load()
+void GameScreen::onLoad()
 {
     SettingsStore& store = sv.store;
 
@@ -205,7 +204,7 @@ void Gamepage::Form_Load()
         store.save(keys::maxScore, 0);
 
     for (const char* sound : {"BTNSOUND", "AWWREAL", "GAMEOVER", "EFFECT", "HAPPY", "TOTEMSOUND"})
-        sv.sound.PreloadResSound(QString::fromLatin1(sound));
+        sv.sound.preload(QString::fromLatin1(sound));
 
     doubleOn = false;
     // A game left during the slow lion must not start the next one slow.
@@ -228,20 +227,14 @@ void Gamepage::Form_Load()
     sv.frames.ResetFrameCounter(sv.ticks.ticks());
 }
 
-void Gamepage::Form_QueryUnload()
-{
-    sv.navigator.load(screen::start);
-    sv.navigator.show(screen::start);
-    sv.sound.StopAllSounds();
-}
 
-void Gamepage::Form_KeyDown(int keyCode)
+void GameScreen::onKeyDown(int keyCode)
 {
     if (keyCode == 27)
         leaveToMenu();
 }
 
-void Gamepage::Command1_Click()
+void GameScreen::Command1_Click()
 {
     playSound(click);
     // The game runs on while the question is open.
@@ -251,51 +244,51 @@ void Gamepage::Command1_Click()
         leaveToMenu();
 }
 
-void Gamepage::leaveToMenu()
+void GameScreen::leaveToMenu()
 {
     sv.navigator.switchTo(screen::start, *this);
 }
 
-void Gamepage::Timerfps_Timer()
+void GameScreen::Timerfps_Timer()
 {
     sv.frames.CountFrame(sv.ticks.ticks());
     ui.fpsTxt->caption = QStringLiteral("FPS: ") + QString::number(sv.frames.CurrentFps());
 }
 
-qint16 Gamepage::RandomX()
+qint16 GameScreen::RandomX()
 {
     sv.random.seedFromClock();
     return game::randomX(sv.random.next());
 }
 
-void Gamepage::ShowEnergy()
+void GameScreen::ShowEnergy()
 {
     ShowEnergyLevel();
     ShowEnergyColour();
 }
 
-void Gamepage::ShowEnergyLevel()
+void GameScreen::ShowEnergyLevel()
 {
     ui.engnytxt->caption = QString::number(energy) + QLatin1Char('%');
     ui.ly1->width = game::energyBarWidth(energy);
 }
 
-void Gamepage::ShowEnergyColour()
+void GameScreen::ShowEnergyColour()
 {
     ui.ly1->backColor = game::energyColour(energy);
 }
 
-void Gamepage::addEnergy(int amount)
+void GameScreen::addEnergy(int amount)
 {
     energy = game::energyAfter(energy, amount);
 }
 
-void Gamepage::showBestScore()
+void GameScreen::showBestScore()
 {
     ui.maxscore->caption = QStringLiteral("最高:") + QString::number(bestScore) + QStringLiteral(" 獅幣");
 }
 
-void Gamepage::showScore()
+void GameScreen::showScore()
 {
     ui.score->caption = QString::number(score) + QStringLiteral("獅幣");
 }

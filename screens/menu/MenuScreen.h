@@ -8,14 +8,13 @@ namespace tarovin {
 
 // The main menu, and the program's start-up: its load runs at every return
 // from another screen.
-class Start final : public Form {
+class MenuScreen final : public Form {
 public:
     // The links lead to the maker's site the build was configured with; a
     // test can name another.
-    explicit Start(Services& services, MakerSite site = MakerSite::configured());
+    explicit MenuScreen(Services& services, MakerSite site = MakerSite::configured());
 
-    void Form_Load() override;
-    void Form_QueryUnload() override;
+    void onLoad() override;
 
     void Play_Click();
     void Setstbtn_Click();

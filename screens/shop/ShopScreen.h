@@ -2,7 +2,7 @@
 
 #include "ShopCatalogue.h"
 #include "screens/achievements/Achievements.h"
-#include "toolkit/Form.h"
+#include "screens/MenuChild.h"
 
 #include <QtGlobal>
 
@@ -13,12 +13,11 @@ namespace tarovin {
 // The shop: seven items for lion-head diamonds, and the exchange of lion iron
 // medals for diamonds. Every change is stored at once; the screen keeps its
 // own copies of the balances while it is open.
-class Shop final : public Form {
+class ShopScreen final : public MenuChild {
 public:
-    explicit Shop(Services& services);
+    explicit ShopScreen(Services& services);
 
-    void Form_Load() override;
-    void Form_QueryUnload() override;
+    void onLoad() override;
 
     void ListPoc_Click();
     void Pocadd_Click();

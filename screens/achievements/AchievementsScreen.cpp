@@ -1,4 +1,4 @@
-#include "Avdacts.h"
+#include "AchievementsScreen.h"
 
 #include "Achievements.h"
 #include "screens/ScreenNames.h"
@@ -22,9 +22,9 @@ constexpr AchievementId armingOrder[] = {
 
 } // namespace
 
-Avdacts::Avdacts(Services& services) : Form(services, screen::avdacts, QStringLiteral("咕嚕果"), 14220, 8640) {}
+AchievementsScreen::AchievementsScreen(Services& services) : MenuChild(services, screen::achievements, formSize::standard, OnLeaving::LetSoundsFinish) {}
 
-void Avdacts::design()
+void AchievementsScreen::design()
 {
     background.name = QStringLiteral("bg_achievements");
 
@@ -64,22 +64,16 @@ void Avdacts::design()
         .onClick = [this] { Aboutexit_Click(); };
 }
 
-void Avdacts::Form_Load()
+void AchievementsScreen::onLoad()
 {
-    sv.sound.PreloadResSound(click);
+    sv.sound.preload(click);
     soundOpt = SoundOption(sv.store.get(keys::soundOpt));
     for (AchievementId id : armingOrder)
         sv.store.ensure(achievement(id).key, achievementArmed);
 }
 
-void Avdacts::Form_QueryUnload()
-{
-    // Leaving this screen lets a sound that is playing finish.
-    sv.navigator.load(screen::start);
-    sv.navigator.show(screen::start);
-}
 
-void Avdacts::ListAv_Click()
+void AchievementsScreen::ListAv_Click()
 {
     playSound(click);
     const int i = ui.listAv->listIndex;
@@ -98,7 +92,7 @@ void Avdacts::ListAv_Click()
     ui.dachentxt->caption = achieved ? QStringLiteral("已達成") : QStringLiteral("未達成");
 }
 
-void Avdacts::Aboutexit_Click()
+void AchievementsScreen::Aboutexit_Click()
 {
     playSound(click);
     sv.navigator.switchTo(screen::start, *this);

@@ -2,7 +2,7 @@
 
 #include "GameRules.h"
 #include "screens/achievements/Achievements.h"
-#include "toolkit/Form.h"
+#include "screens/MenuChild.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -14,7 +14,7 @@ namespace tarovin {
 // below, and three power-ups change a running game.
 //
 // The handlers are spread over a few files, one job each:
-//   Gamepage.cpp  the controls, the load, the frame display and leaving
+//   GameScreen.cpp  the controls, the load, the frame display and leaving
 //   Movement.cpp  the lions' walk, IsCollide and the pick-up placement
 //   Tapping.cpp   tapping the lion, its hop and the combo
 //   GameOver.cpp  the end of a game and the immunity totem
@@ -23,9 +23,9 @@ namespace tarovin {
 // and the arithmetic and timings they share, on plain values, in GameRules.h.
 //
 // The state is public so that tests can look at it directly.
-class Gamepage final : public Form {
+class GameScreen final : public MenuChild {
 public:
-    explicit Gamepage(Services& services);
+    explicit GameScreen(Services& services);
 
     // The playfield's scale width: the lions turn where their right edge reaches it.
     static constexpr int scaleWidth = 14220;
@@ -70,9 +70,8 @@ public:
     qint16 pickKind = 0;      // 1..10; 5 places a diamond, anything else an iron medal
 
     // ---- the screen
-    void Form_Load() override;
-    void Form_QueryUnload() override;
-    void Form_KeyDown(int keyCode) override;
+    void onLoad() override;
+    void onKeyDown(int keyCode) override;
     void Command1_Click();
     void Timerfps_Timer();
 

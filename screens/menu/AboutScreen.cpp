@@ -1,4 +1,4 @@
-#include "About.h"
+#include "AboutScreen.h"
 
 #include "Version.h"
 #include "screens/ScreenNames.h"
@@ -17,9 +17,9 @@ const QString angrySpeech = QStringLiteral("我要生氣了喔！");
 const QString textColor = QStringLiteral("#4A2C17");
 } // namespace
 
-About::About(Services& services) : Form(services, screen::about, QStringLiteral("咕嚕果"), 14220, 8640) {}
+AboutScreen::AboutScreen(Services& services) : MenuChild(services, screen::about, formSize::standard) {}
 
-void About::design()
+void AboutScreen::design()
 {
     background.name = QStringLiteral("bg_about");
 
@@ -65,42 +65,34 @@ void About::design()
     ui.notice = addAchievementNotice(*this);
 }
 
-void About::Form_Load()
+void AboutScreen::onLoad()
 {
-    sv.sound.PreloadResSound(QStringLiteral("BTNSOUND"));
-    sv.sound.PreloadResSound(QStringLiteral("VEXO"));
-    sv.sound.PreloadResSound(QStringLiteral("AWWREAL"));
+    sv.sound.preload(QStringLiteral("BTNSOUND"));
+    sv.sound.preload(QStringLiteral("VEXO"));
+    sv.sound.preload(QStringLiteral("AWWREAL"));
     soundOpt = SoundOption(sv.store.get(keys::soundOpt));
     isAngry = false;
 }
 
-void About::Vexohead_Click()
+void AboutScreen::Vexohead_Click()
 {
     playSound(isAngry ? QStringLiteral("AWWREAL") : QStringLiteral("VEXO"));
 }
 
-void About::Vexohead_DblClick()
+void AboutScreen::Vexohead_DblClick()
 {
     ui.angry->visible = true;
     ui.say->caption = angrySpeech;
     isAngry = true;
     playSound(QStringLiteral("AWWREAL"));
-    UnlockAchievement(*this, ui.notice, AchievementId::Angry);
+    unlockAchievement(*this, ui.notice, AchievementId::Angry);
 }
 
-void About::Aboutexit_Click()
+void AboutScreen::Aboutexit_Click()
 {
     playSound(QStringLiteral("BTNSOUND"));
     sv.navigator.switchTo(screen::start, *this);
 }
 
-void About::Form_QueryUnload()
-{
-    // However the screen is left, the menu comes back and every sound stops,
-    // the exit button's own click included.
-    sv.navigator.load(screen::start);
-    sv.navigator.show(screen::start);
-    sv.sound.StopAllSounds();
-}
 
 } // namespace tarovin
