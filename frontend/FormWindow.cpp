@@ -4,6 +4,7 @@
 #include "Measurements.h"
 #include "PictureButton.h"
 #include "toolkit/Form.h"
+#include "toolkit/KeyCode.h"
 #include "toolkit/Navigator.h"
 
 #include <QApplication>
@@ -33,15 +34,15 @@ MouseButton toMouseButton(Qt::MouseButton b)
     }
 }
 
-// Key codes as the screens know them (Esc is 27).
-int keyCode(const QKeyEvent* e)
+// Key codes as the screens know them.
+int screenKeyCode(const QKeyEvent* e)
 {
     const int k = e->key();
-    if (k == Qt::Key_Escape) return 27;
-    if (k == Qt::Key_Return || k == Qt::Key_Enter) return 13;
-    if (k == Qt::Key_Space) return 32;
-    if (k == Qt::Key_Backspace) return 8;
-    if (k == Qt::Key_Tab) return 9;
+    if (k == Qt::Key_Escape) return keyCode::escape;
+    if (k == Qt::Key_Return || k == Qt::Key_Enter) return keyCode::enter;
+    if (k == Qt::Key_Space) return keyCode::space;
+    if (k == Qt::Key_Backspace) return keyCode::backspace;
+    if (k == Qt::Key_Tab) return keyCode::tab;
     if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9)) return k;
     if (k >= Qt::Key_Left && k <= Qt::Key_Down) return 37 + (k - Qt::Key_Left);
     return 0;
@@ -437,7 +438,7 @@ void FormWindow::dispatchKey(QKeyEvent* event)
     if (!form_ || event == lastKey_)
         return;
     lastKey_ = event;
-    form_->onKeyDown(keyCode(event));
+    form_->onKeyDown(screenKeyCode(event));
     frontEnd_.afterInput();
 }
 

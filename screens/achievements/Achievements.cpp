@@ -25,19 +25,20 @@ struct Row {
     QStringView rarity;
     QStringView rarityColor;
     QStringView description;
+    int threshold = 0;
 };
 
 constexpr Row rows[] = {
     {AchievementId::Title, u"妙手偶得", keys::avdaTitle, u"#C000C0", u"隱藏", u"#FFFF00", u"連點標題觸發小彩蛋"},
     {AchievementId::CbStart, u"初試啼聲", keys::avdaCbStart, u"#00FFCC", u"常見", u"#00FFCC", u"第一次 Combo"},
     {AchievementId::PetExit, u"拂袖而去", keys::avdaPetExit, u"#00FFCC", u"常見", u"#00FFCC", u"讓獅子離家出走"},
-    {AchievementId::Fifty, u"金玉滿堂", keys::avdaFifty, u"#CF7DF2", u"稀有", u"#CF7DF2", u"擁有 50 顆獅頭鑽 "},
-    {AchievementId::TenTm, u"金身不壞", keys::avdaTenTm, u"#FF00FF", u"傳說", u"#FF00FF", u"擁有 10 個免死金牌"},
+    {AchievementId::Fifty, u"金玉滿堂", keys::avdaFifty, u"#CF7DF2", u"稀有", u"#CF7DF2", u"擁有 50 顆獅頭鑽 ", 50},
+    {AchievementId::TenTm, u"金身不壞", keys::avdaTenTm, u"#FF00FF", u"傳說", u"#FF00FF", u"擁有 10 個免死金牌", 10},
     {AchievementId::Angry, u"怒髮衝冠", keys::avdaAngry, u"#FF00FF", u"傳說", u"#FF00FF", u"觸發惹怒獅子小彩蛋"},
     {AchievementId::UseAll, u"背水一戰", keys::avdaUseAll, u"#CF7DF2", u"稀有", u"#CF7DF2", u"用光所有道具，在道具結束前獲得50分"},
     {AchievementId::Totem, u"超越生死", keys::avdaTotem, u"#40A9FF", u"普通", u"#40A9FF", u"觸發免死金牌"},
     {AchievementId::Pet, u"飼獅成威", keys::avdaPet, u"#40A9FF", u"普通", u"#40A9FF", u"成功養起獅子"},
-    {AchievementId::Twenty, u"聚沙成塔", keys::avdaTwenty, u"#40A9FF", u"普通", u"#40A9FF", u"擁有 20 顆獅頭鑽"},
+    {AchievementId::Twenty, u"聚沙成塔", keys::avdaTwenty, u"#40A9FF", u"普通", u"#40A9FF", u"擁有 20 顆獅頭鑽", 20},
 };
 
 constexpr bool rowsInEnumOrder()
@@ -63,7 +64,7 @@ const std::array<Achievement, achievementCount>& achievementCatalogue()
         for (size_t i = 0; i < achievementCount; ++i) {
             const Row& r = rows[i];
             all[i] = {r.name.toString(),   r.key,                    r.noticeColor.toString(),
-                      r.rarity.toString(), r.rarityColor.toString(), r.description.toString()};
+                      r.rarity.toString(), r.rarityColor.toString(), r.description.toString(), r.threshold};
         }
         return all;
     }();

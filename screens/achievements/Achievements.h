@@ -21,6 +21,7 @@ struct Achievement {
     QString rarity;      // 隱藏, 常見, 稀有, 傳說, 普通
     QString rarityColor;
     QString description;
+    int threshold = 0;   // the count it takes, for the achievements that count something
 };
 
 // In the order of the catalogue: the build fails when the two part ways.

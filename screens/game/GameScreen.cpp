@@ -3,6 +3,7 @@
 #include "screens/ScreenNames.h"
 #include "screens/achievements/Achievements.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/KeyCode.h"
 #include "toolkit/Navigator.h"
 #include "toolkit/Platform.h"
 #include "toolkit/Services.h"
@@ -227,10 +228,9 @@ void GameScreen::onLoad()
     sv.frames.ResetFrameCounter(sv.ticks.ticks());
 }
 
-
-void GameScreen::onKeyDown(int keyCode)
+void GameScreen::onKeyDown(int key)
 {
-    if (keyCode == 27)
+    if (key == keyCode::escape)
         leaveToMenu();
 }
 

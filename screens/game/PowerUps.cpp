@@ -31,9 +31,9 @@ void GameScreen::collectPickUp(Control& pickUp, const QString& text, qint16& cou
 void GameScreen::Diamond_Click()
 {
     collectPickUp(*ui.diamond, QStringLiteral("獅頭鑽+1"), diamondCount, keys::diamond);
-    if (diamondCount >= 20)
+    if (diamondCount >= achievement(AchievementId::Twenty).threshold)
         unlockAchievement(*this, ui.notice, AchievementId::Twenty);
-    if (diamondCount >= 50)
+    if (diamondCount >= achievement(AchievementId::Fifty).threshold)
         unlockAchievement(*this, ui.notice, AchievementId::Fifty);
 }
 

@@ -127,11 +127,11 @@ void ShopScreen::showBalances()
 
 void ShopScreen::CheckShopAchievements()
 {
-    if (ownedCount[totemItem] >= 10)
+    if (ownedCount[totemItem] >= achievement(AchievementId::TenTm).threshold)
         unlockAchievement(*this, ui.notice, AchievementId::TenTm);
-    if (diamondCount >= 20)
+    if (diamondCount >= achievement(AchievementId::Twenty).threshold)
         unlockAchievement(*this, ui.notice, AchievementId::Twenty);
-    if (diamondCount >= 50)
+    if (diamondCount >= achievement(AchievementId::Fifty).threshold)
         unlockAchievement(*this, ui.notice, AchievementId::Fifty);
 }
 
